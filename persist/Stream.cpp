@@ -1,0 +1,152 @@
+#include "persist/Stream.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "persist/Exceptions.h"
+
+namespace kel {
+
+int64_t TStream::Size() {
+  const int64_t position = Position();
+  const int64_t size = Seek(0, TSeekOrigin::soEnd);
+  Seek(position, TSeekOrigin::soBeginning);
+  return size;
+}
+
+void TStream::ReadBuffer(void* buffer, int64_t count) {
+  if (count != 0 && Read(buffer, count) != count) throw EReadError(kSReadError);
+}
+
+void TStream::WriteBuffer(const void* buffer, int64_t count) {
+  if (count != 0 && Write(buffer, count) != count) throw EWriteError(kSWriteError);
+}
+
+int64_t TStream::CopyFrom(TStream& source, int64_t count) {
+  if (count == 0) {
+    source.SetPosition(0);
+    count = source.Size();
+  }
+  uint8_t chunk[65536];
+  int64_t left = count;
+  while (left > 0) {
+    const int64_t n = std::min<int64_t>(left, sizeof chunk);
+    source.ReadBuffer(chunk, n);
+    WriteBuffer(chunk, n);
+    left -= n;
+  }
+  return count;
+}
+
+int64_t TMemoryStream::Read(void* buffer, int64_t count) {
+  const int64_t available = Size() - FPosition;
+  const int64_t n = std::clamp<int64_t>(count, 0, std::max<int64_t>(available, 0));
+  if (n > 0) std::memcpy(buffer, FData.data() + FPosition, static_cast<size_t>(n));
+  FPosition += n;
+  return n;
+}
+
+int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
+  if (count <= 0) return 0;
+  const int64_t end = FPosition + count;
+  if (end > Size()) FData.resize(static_cast<size_t>(end));
+  std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
+  FPosition = end;
+  return count;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+  switch (origin) {
+    case TSeekOrigin::soBeginning: FPosition = offset; break;
+    case TSeekOrigin::soCurrent: FPosition += offset; break;
+    case TSeekOrigin::soEnd: FPosition = Size() + offset; break;
+  }
+  FPosition = std::max<int64_t>(FPosition, 0);
+  return FPosition;
+}
+
+void TMemoryStream::SetSize(int64_t size) {
+  FData.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
+  FPosition = std::min(FPosition, Size());
+}
+
+void TMemoryStream::Clear() {
+  FData.clear();
+  FPosition = 0;
+}
+
+std::vector<uint8_t> TMemoryStream::TakeBytes() {
+  FPosition = 0;
+  return std::exchange(FData, {});
+}
+
+TFileStream::TFileStream(const std::string& fileName, uint32_t mode) : FFileName(fileName) {
+  if (mode == fmCreate) {
+    FHandle = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (FHandle < 0) {
+      throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
+    }
+    return;
+  }
+  const int access = (mode & 3) == fmOpenWrite ? O_WRONLY
+                     : (mode & 3) == fmOpenReadWrite ? O_RDWR
+                                                     : O_RDONLY;
+  FHandle = ::open(fileName.c_str(), access | O_CLOEXEC);
+  struct stat info {};
+  if (FHandle >= 0 && ::fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(FHandle);
+    FHandle = -1;
+    errno = EISDIR;
+  }
+  if (FHandle < 0) {
+    throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
+  }
+  // Deny-write sharing maps onto an advisory shared lock: other readers may
+  // hold it too, a writer that asks for an exclusive lock is kept out.
+  if (mode & fmShareDenyWrite) ::flock(FHandle, LOCK_SH | LOCK_NB);
+}
+
+TFileStream::~TFileStream() {
+  if (FHandle >= 0) ::close(FHandle);
+}
+
+int64_t TFileStream::Read(void* buffer, int64_t count) {
+  int64_t done = 0;
+  auto* bytes = static_cast<uint8_t*>(buffer);
+  while (done < count) {
+    const ssize_t n = ::read(FHandle, bytes + done, static_cast<size_t>(count - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += n;
+  }
+  return done;
+}
+
+int64_t TFileStream::Write(const void* buffer, int64_t count) {
+  int64_t done = 0;
+  const auto* bytes = static_cast<const uint8_t*>(buffer);
+  while (done < count) {
+    const ssize_t n = ::write(FHandle, bytes + done, static_cast<size_t>(count - done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += n;
+  }
+  return done;
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+  const int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
+                     : origin == TSeekOrigin::soCurrent ? SEEK_CUR
+                                                        : SEEK_END;
+  const off_t result = ::lseek(FHandle, offset, whence);
+  return result < 0 ? -1 : static_cast<int64_t>(result);
+}
+
+}  // namespace kel

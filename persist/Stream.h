@@ -1,0 +1,87 @@
+// Byte streams: the abstract stream the filer reads and writes, an in-memory
+// stream and a file stream.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kel {
+
+enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
+
+class TStream {
+ public:
+  virtual ~TStream() = default;
+
+  // Reads up to count bytes; returns the number read (0 at the end).
+  virtual int64_t Read(void* buffer, int64_t count) = 0;
+  // Writes up to count bytes; returns the number written.
+  virtual int64_t Write(const void* buffer, int64_t count) = 0;
+  virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
+
+  int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }
+  void SetPosition(int64_t position) { Seek(position, TSeekOrigin::soBeginning); }
+  virtual int64_t Size();
+
+  // Whole-count variants: a short read raises EReadError "Stream read error",
+  // a short write EWriteError "Stream write error".
+  void ReadBuffer(void* buffer, int64_t count);
+  void WriteBuffer(const void* buffer, int64_t count);
+  // Copies count bytes from source (all of it from its start when count is 0).
+  int64_t CopyFrom(TStream& source, int64_t count);
+};
+
+class TMemoryStream : public TStream {
+ public:
+  TMemoryStream() = default;
+  explicit TMemoryStream(std::vector<uint8_t> bytes) : FData(std::move(bytes)) {}
+
+  int64_t Read(void* buffer, int64_t count) override;
+  int64_t Write(const void* buffer, int64_t count) override;
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  int64_t Size() override { return static_cast<int64_t>(FData.size()); }
+
+  void SetSize(int64_t size);
+  void Clear();
+  const uint8_t* Memory() const { return FData.data(); }
+  const std::vector<uint8_t>& Bytes() const { return FData; }
+  std::vector<uint8_t> TakeBytes();
+
+ private:
+  std::vector<uint8_t> FData;
+  int64_t FPosition = 0;
+};
+
+// File open modes: the values of the host runtime, so that callers can pass
+// the documented numbers (32 = read access, deny write).
+enum : uint32_t {
+  fmOpenRead = 0x0000,
+  fmOpenWrite = 0x0001,
+  fmOpenReadWrite = 0x0002,
+  fmShareDenyWrite = 0x0020,
+  fmCreate = 0xFF00,
+};
+
+// A file on disk. Opening a missing file raises EFOpenError
+// "Cannot open file "%s". %s", failing to create one EFCreateError
+// "Cannot create file "%s". %s", the second %s being the system's error text.
+class TFileStream : public TStream {
+ public:
+  TFileStream(const std::string& fileName, uint32_t mode);
+  ~TFileStream() override;
+  TFileStream(const TFileStream&) = delete;
+  TFileStream& operator=(const TFileStream&) = delete;
+
+  int64_t Read(void* buffer, int64_t count) override;
+  int64_t Write(const void* buffer, int64_t count) override;
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+
+  const std::string& FileName() const { return FFileName; }
+
+ private:
+  std::string FFileName;
+  int FHandle = -1;
+};
+
+}  // namespace kel
