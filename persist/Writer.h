@@ -31,7 +31,7 @@ class TWriter : public TFiler {
   void WriteDouble(double value);
   void WriteCurrency(int64_t scaledValue);
   void WriteDate(double value);
-  void WriteStr(std::string_view ansi);       // 8-bit ANSI text, as a short string
+  void WriteStr(std::string_view ansi);         // 8-bit ANSI text, as a short string
   void WriteUTF8Str(std::u16string_view text);  // short string, cut to 255 UTF-8 bytes
   void WriteString(std::u16string_view text);
   void WriteWideString(std::u16string_view text) { WriteString(text); }
@@ -44,6 +44,11 @@ class TWriter : public TFiler {
 
   int64_t Position();
   void SetPosition(int64_t position);
+
+ protected:
+  // How far the buffer has been filled; more than FBufPos after the position
+  // was moved back into the buffer, so that the bytes behind it still get out.
+  int FBufFilled = 0;
 };
 
 }  // namespace kel
