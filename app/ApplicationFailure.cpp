@@ -1,0 +1,29 @@
+#include "app/ApplicationFailure.h"
+
+#include <new>
+
+#include "persist/Unicode.h"
+
+namespace kel {
+
+std::u16string FailureMessage(const std::exception_ptr& failure) {
+  try {
+    std::rethrow_exception(failure);
+  } catch (const std::bad_alloc&) {
+    return u"Out of memory";
+  } catch (const std::exception& exception) {
+    return Utf8ToUtf16(exception.what());
+  } catch (...) {
+    return u"Unknown failure";
+  }
+}
+
+void RunEventHandler(FailureReport& report, const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (...) {
+    report.Show(FailureMessage(std::current_exception()));
+  }
+}
+
+}  // namespace kel

@@ -1,0 +1,48 @@
+// The converter window: a check box for the series data, a choice between one
+// file and a whole folder, and the button that chooses and converts.
+#pragma once
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWidget>
+#include <string>
+
+#include "app/FormServices.h"
+#include "app/RadioGroup.h"
+
+namespace kel {
+
+class TForm1 : public QWidget {
+ public:
+  explicit TForm1(FormServices services);
+
+  QPushButton* FileButton;
+  QCheckBox* DataCheckBox;
+  RadioGroup* RadioGroup1;
+
+  bool IncludeData() const { return FIncludeData; }
+
+  // Event handlers, connected to the controls' clicks.
+  void FormCreate();
+  void DataCheckBoxClick();
+  void RadioGroup1Click();
+  // Chooses a file or folder and converts it; "Conversion completed!" is
+  // shown in every case, before a failure leaves the handler.
+  void FileButtonClick();
+
+ private:
+  void CreateControls();
+  // Connects a control's signal to a handler; failures go to the
+  // application's failure report.
+  template <typename Signal>
+  void ConnectHandler(const typename QtPrivate::FunctionPointer<Signal>::Object* sender,
+                      Signal signal, void (TForm1::*handler)());
+
+  void ConvertFile(const std::string& path);
+  void ConvertFolder(const std::string& folder);
+
+  FormServices FServices;
+  bool FIncludeData = false;
+};
+
+}  // namespace kel
