@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 #include "persist/Exceptions.h"
@@ -64,9 +65,15 @@ int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   switch (origin) {
-    case TSeekOrigin::soBeginning: FPosition = offset; break;
-    case TSeekOrigin::soCurrent: FPosition += offset; break;
-    case TSeekOrigin::soEnd: FPosition = Size() + offset; break;
+    case TSeekOrigin::soBeginning:
+      FPosition = offset;
+      break;
+    case TSeekOrigin::soCurrent:
+      FPosition += offset;
+      break;
+    case TSeekOrigin::soEnd:
+      FPosition = Size() + offset;
+      break;
   }
   FPosition = std::max<int64_t>(FPosition, 0);
   return FPosition;
@@ -87,15 +94,33 @@ std::vector<uint8_t> TMemoryStream::TakeBytes() {
   return std::exchange(FData, {});
 }
 
+namespace {
+
+// File errors name the file by its full path, as the user may not know
+// which folder a relative name was taken from.
+std::string FullPath(const std::string& fileName) {
+  std::error_code failed;
+  const std::filesystem::path full = std::filesystem::absolute(fileName, failed);
+  return failed ? fileName : full.lexically_normal().string();
+}
+
+}  // namespace
+
+void RaiseFileOpenError(const std::string& fileName, int error) {
+  throw EFOpenError("Cannot open file \"" + FullPath(fileName) + "\". " + std::strerror(error));
+}
+
+void RaiseFileCreateError(const std::string& fileName, int error) {
+  throw EFCreateError("Cannot create file \"" + FullPath(fileName) + "\". " + std::strerror(error));
+}
+
 TFileStream::TFileStream(const std::string& fileName, uint32_t mode) : FFileName(fileName) {
   if (mode == fmCreate) {
     FHandle = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (FHandle < 0) {
-      throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
-    }
+    if (FHandle < 0) RaiseFileCreateError(fileName, errno);
     return;
   }
-  const int access = (mode & 3) == fmOpenWrite ? O_WRONLY
+  const int access = (mode & 3) == fmOpenWrite       ? O_WRONLY
                      : (mode & 3) == fmOpenReadWrite ? O_RDWR
                                                      : O_RDONLY;
   FHandle = ::open(fileName.c_str(), access | O_CLOEXEC);
@@ -105,9 +130,7 @@ TFileStream::TFileStream(const std::string& fileName, uint32_t mode) : FFileName
     FHandle = -1;
     errno = EISDIR;
   }
-  if (FHandle < 0) {
-    throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(errno));
-  }
+  if (FHandle < 0) RaiseFileOpenError(fileName, errno);
   // Deny-write sharing maps onto an advisory shared lock: other readers may
   // hold it too, a writer that asks for an exclusive lock is kept out.
   if (mode & fmShareDenyWrite) ::flock(FHandle, LOCK_SH | LOCK_NB);
@@ -115,6 +138,10 @@ TFileStream::TFileStream(const std::string& fileName, uint32_t mode) : FFileName
 
 TFileStream::~TFileStream() {
   if (FHandle >= 0) ::close(FHandle);
+}
+
+void TFileStream::FlushToDisk() {
+  if (::fsync(FHandle) != 0) throw EWriteError(kSWriteError);
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
