@@ -38,9 +38,8 @@ void TForm1::CreateControls() {
   ConnectHandler(&RadioGroup1->Buttons(), &QButtonGroup::idClicked, &TForm1::RadioGroup1Click);
 }
 
-template <typename Signal>
-void TForm1::ConnectHandler(const typename QtPrivate::FunctionPointer<Signal>::Object* sender,
-                            Signal signal, void (TForm1::*handler)()) {
+template <typename Sender, typename Signal>
+void TForm1::ConnectHandler(Sender* sender, Signal signal, void (TForm1::*handler)()) {
   connect(sender, signal, this,
           [this, handler] { RunEventHandler(*FServices.Failures, [&] { (this->*handler)(); }); });
 }

@@ -34,9 +34,8 @@ class TForm1 : public QWidget {
   void CreateControls();
   // Connects a control's signal to a handler; failures go to the
   // application's failure report.
-  template <typename Signal>
-  void ConnectHandler(const typename QtPrivate::FunctionPointer<Signal>::Object* sender,
-                      Signal signal, void (TForm1::*handler)());
+  template <typename Sender, typename Signal>
+  void ConnectHandler(Sender* sender, Signal signal, void (TForm1::*handler)());
 
   void ConvertFile(const std::string& path);
   void ConvertFolder(const std::string& folder);

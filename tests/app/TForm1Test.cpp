@@ -91,7 +91,7 @@ TEST_F(TForm1Test, RadioGroupClickSetsButtonCaption) {
 }
 
 TEST_F(TForm1Test, CancelledChooserConvertsNothingAndStillCompletes) {
-  services_.chooser = {.confirm = false};
+  services_.chooser = {.confirm = false, .path = ""};
   EXPECT_EQ(ClickFileButton(), (EventLog{"chooser options=0 types=KelChart template (*.kel)",
                                          "chooser released", "message Conversion completed!"}));
   Click(form_.RadioGroup1->Item(1));
