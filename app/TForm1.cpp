@@ -15,6 +15,7 @@ void TForm1::CreateControls() {
   move(390, 189);
   resize(211, 209);
   QFont font("MS Sans Serif");
+  font.setStyleHint(QFont::SansSerif);  // where that face is missing
   font.setPointSize(8);
   setFont(font);
 
