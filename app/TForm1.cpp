@@ -86,8 +86,10 @@ void TForm1::ConvertFile(const std::string& path) {
 }
 
 void TForm1::ConvertFolder(const std::string& folder) {
-  // The matches are listed before converting so that the progress can count
+  // A folder that cannot be listed is a failure, not an empty folder. The
+  // matches are listed before converting so that the progress can count
   // them; the conversion's own outputs never match the mask.
+  CheckFolderReadable(folder);
   const std::vector<std::string> names =
       FindFiles(*FServices.CreateDirectorySearch(), folder, "*.kel");
   if (names.empty()) return;

@@ -5,6 +5,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
+
+#include "persist/Exceptions.h"
+
 namespace kel {
 
 namespace {
@@ -97,6 +102,14 @@ std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& f
 
 std::vector<std::string> FindFiles(const std::string& folder, std::string_view mask) {
   return FindFiles(*CreateDirectorySearch(), folder, mask);
+}
+
+void CheckFolderReadable(const std::string& folder) {
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) {
+    throw EFOpenError("Cannot open folder \"" + folder + "\". " + std::strerror(errno));
+  }
+  closedir(dir);
 }
 
 bool MatchesMask(std::string_view name, std::string_view mask) {

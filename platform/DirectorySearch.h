@@ -56,6 +56,11 @@ std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& f
                                    std::string_view mask);
 std::vector<std::string> FindFiles(const std::string& folder, std::string_view mask);
 
+// Raises EFOpenError "Cannot open folder "%s". %s" (the folder and the
+// system's text for the error) when the folder cannot be listed, which a
+// search would report as finding nothing.
+void CheckFolderReadable(const std::string& folder);
+
 // Whether `name` matches the wildcard `mask` ('*' and '?'), ASCII caseless.
 bool MatchesMask(std::string_view name, std::string_view mask);
 

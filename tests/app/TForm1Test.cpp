@@ -195,5 +195,13 @@ TEST_F(TForm1FolderTest, FolderWithoutChartFilesOnlyCompletes) {
                                          "message Conversion completed!"}));
 }
 
+TEST_F(TForm1FolderTest, UnreadableFolderIsReportedAfterCompletion) {
+  services_.chooser.path = (folder_ / "absent").string();
+  EXPECT_EQ(ClickFileButton(), (EventLog{"chooser options=8 types=", "chooser released",
+                                         "message Conversion completed!",
+                                         "error Cannot open folder \"" + services_.chooser.path +
+                                             "\". No such file or directory."}));
+}
+
 }  // namespace
 }  // namespace kel

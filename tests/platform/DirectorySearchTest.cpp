@@ -8,6 +8,7 @@
 #include <fstream>
 #include <map>
 
+#include "persist/Exceptions.h"
 #include "platform/DirectorySearch.h"
 
 namespace kel {
@@ -121,6 +122,18 @@ TEST_F(DirectorySearchTest, MissingFolderOrNoMatchFindsNothing) {
   EXPECT_FALSE(search->First((folder_ / "*.xml").string(), faArchive, match));
   EXPECT_FALSE(search->Next(match));
   EXPECT_TRUE(FindFiles((folder_ / "absent").string(), "*.kel").empty());
+}
+
+TEST_F(DirectorySearchTest, UnreadableFolderIsReportedByTheCheck) {
+  EXPECT_NO_THROW(CheckFolderReadable(folder_.string()));
+  const std::string absent = (folder_ / "absent").string();
+  try {
+    CheckFolderReadable(absent);
+    FAIL() << "no failure";
+  } catch (const EFOpenError& error) {
+    EXPECT_EQ(error.Message(), "Cannot open folder \"" + absent + "\". No such file or directory");
+  }
+  EXPECT_THROW(CheckFolderReadable((folder_ / "a.kel").string()), EFOpenError);
 }
 
 TEST_F(DirectorySearchTest, PatternWithoutFolderSearchesTheCurrentOne) {
