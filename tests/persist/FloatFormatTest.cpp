@@ -48,14 +48,14 @@ std::string RefGeneral(bool negative, RefDigits d, int precision) {
   std::string s = negative ? "-" : "";
   const int e = d.exponent;
   if (e > precision || e < -3) {
-    s += d.digits.substr(0, 1);
-    if (d.digits.size() > 1) s += "." + d.digits.substr(1);
-    return s + "E" + std::to_string(e - 1);
+    s.append(d.digits, 0, 1);
+    if (d.digits.size() > 1) s.append(".").append(d.digits, 1);
+    return s.append("E").append(std::to_string(e - 1));
   }
-  if (e <= 0) return s + "0." + std::string(-e, '0') + d.digits;
+  if (e <= 0) return s.append("0.").append(-e, '0').append(d.digits);
   std::string padded = d.digits + std::string(std::max<int>(0, e - d.digits.size()), '0');
   s += padded.substr(0, e);
-  if (padded.size() > static_cast<size_t>(e)) s += "." + padded.substr(e);
+  if (padded.size() > static_cast<size_t>(e)) s.append(".").append(padded, e);
   return s;
 }
 
@@ -80,7 +80,9 @@ std::string RefStreamFloat(double value) {
   for (size_t i = 0; i < d.digits.size(); ++i) line[16 - d.exponent + i] = d.digits[i];
   std::string integer = line.substr(0, 16);
   integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
-  return (value < 0 ? "-" : "") + integer + "." + line.substr(16);
+  std::string text = value < 0 ? "-" : "";
+  text.append(integer).append(".").append(line, 16);
+  return text;
 }
 
 std::string RefGeneralFloat(double value, int precision) {

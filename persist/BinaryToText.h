@@ -1,0 +1,21 @@
+// The text form of a binary component stream: one line per record header and
+// property, values rendered as the text parser reads them back.
+#pragma once
+
+#include "persist/Stream.h"
+
+namespace kel {
+
+// Reads a signature and one object record from `input` (at its position) and
+// appends their text form to `output`: CR LF line ends, two spaces per level,
+// preceded by a UTF-8 byte order mark when a name needs non-ASCII UTF-8. The
+// text is built in memory first, so `output` receives nothing on failure.
+void ComponentBinaryToText(TStream& input, TStream& output);
+
+// Deepest nesting of object records, lists and collections that the text
+// conversions accept. Real streams stay far below it; the bound keeps corrupt
+// input from exhausting the call stack or multiplying the indentation.
+inline constexpr int kMaxStreamNesting = 64;
+inline constexpr const char* kSNestingTooDeep = "Nesting too deep";
+
+}  // namespace kel
