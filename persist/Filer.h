@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "persist/Stream.h"
@@ -13,6 +15,8 @@
 namespace kel {
 
 class TComponent;
+class TReader;
+class TWriter;
 
 enum TValueType : uint8_t {
   vaNull = 0,
@@ -61,6 +65,19 @@ class TFiler {
   TComponent* Root() const { return FRoot; }
   void SetRoot(TComponent* root) { FRoot = root; }
   TComponent* LookupRoot() const { return FLookupRoot; }
+
+  // Extra stream entries that are not published properties, declared by an
+  // object's DefineProperties in the order they are to appear. The read
+  // procedure consumes exactly one value, the write procedure writes exactly
+  // one; the entry is written only when hasData is true.
+  using TReaderProc = std::function<void(TReader&)>;
+  using TWriterProc = std::function<void(TWriter&)>;
+  // Binary entries: the procedures get an in-memory stream with the raw bytes.
+  using TStreamProc = std::function<void(TStream&)>;
+  virtual void DefineProperty(std::u16string_view name, const TReaderProc& readData,
+                              const TWriterProc& writeData, bool hasData) = 0;
+  virtual void DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
+                                    const TStreamProc& writeData, bool hasData) = 0;
 
  protected:
   TStream* FStream;

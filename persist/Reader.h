@@ -1,13 +1,32 @@
-// The stream reader: value primitives of the binary component stream.
+// The stream reader: value primitives of the binary component stream, and the
+// reading of component records into live objects.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <vector>
 
 #include "persist/Filer.h"
 
 namespace kel {
+
+class TPersistent;
+class TCollection;
+class TClassInfo;
+struct TPropInfo;
+
+// A component reference read by name, set once the whole root is read.
+struct TPropFixup {
+  TPersistent* FInstance;
+  TComponent* FInstanceRoot;
+  const TPropInfo* FPropInfo;
+  std::u16string FRootName;  // empty within the root; another root's name otherwise
+  std::u16string FName;
+};
 
 class TReader : public TFiler {
  public:
@@ -50,9 +69,87 @@ class TReader : public TFiler {
   int64_t Position();
   void SetPosition(int64_t position);
 
+  // --- Component records (ReaderComponents.cpp) ---
+
+  // Reads the signature and the root record into root, resolves references
+  // and runs LoadFinished on everything loaded.
+  TComponent& ReadRootComponent(TComponent& root);
+  // The same, creating the root from the registered class the record names.
+  std::unique_ptr<TComponent> ReadRootComponent();
+  // Reads one child record into component, or into a new component when it is
+  // null. Returns null when the record was skipped after a routed error.
+  TComponent* ReadComponent(TComponent* component);
+  // The property entries and the children of a record, after its header.
+  void ReadComponentBody(TComponent& component);
+  // One property entry (a possibly dotted name and its value) into instance.
+  void ReadPropertyEntry(TPersistent& instance);
+  void ReadPropertyValue(TPersistent& instance, const TPropInfo& prop);
+  // The items of a collection value, after its vaCollection tag.
+  void ReadCollection(TCollection& collection);
+
+  void DefineProperty(std::u16string_view name, const TReaderProc& readData,
+                      const TWriterProc& writeData, bool hasData) override;
+  void DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
+                            const TStreamProc& writeData, bool hasData) override;
+
+  // Whether reading may go on after the error with this message; by default
+  // asks OnError, and says no without it.
+  virtual bool ReportError(const std::string& message);
+  // The address of root's published method name; raises EReadError "Invalid
+  // property value" when there is none and OnFindMethod does not clear the error.
+  virtual void* LookupMethod(TComponent* root, const std::u16string& name);
+  virtual void NameComponent(TComponent& component, const std::u16string& name);
+  virtual std::u16string MapReferenceName(const std::u16string& name);
+
+  TComponent* Owner() const { return FOwner; }
+  void SetOwner(TComponent* owner) { FOwner = owner; }
+  TComponent* Parent() const { return FParent; }
+  void SetParent(TComponent* parent) { FParent = parent; }
+  // The entry name being offered to DefineProperties; empty once taken.
+  const std::u16string& PropName() const { return FPropName; }
+
+  // Hooks; each may be empty.
+  std::function<void(TReader&, const std::u16string& name, void*& address, bool& error)>
+      OnFindMethod;
+  std::function<void(TReader&, TComponent&, std::u16string& name)> OnSetName;
+  std::function<void(TReader&, std::u16string& name)> OnReferenceName;
+  std::function<void(TReader&, const std::string& message, bool& handled)> OnError;
+  std::function<void(TReader&, const std::u16string& className, const TClassInfo*& componentClass)>
+      OnFindComponentClass;
+  std::function<void(TReader&, const TClassInfo& componentClass, TComponent*& component)>
+      OnCreateComponent;
+  std::function<void(TReader&, const std::u16string& name, TComponent*& instance)>
+      OnFindComponentInstance;
+
  protected:
   void FillBuffer();
   int FBufEnd = 0;
+
+ private:
+  void ReadPropertyPath(TPersistent& instance, const std::u16string& path);
+  void ReadProperties(TPersistent& instance, TValueType end);
+  void HandOverToDefiner(TPersistent& instance, const std::u16string& name);
+  const TClassInfo& ResolveComponentClass(const std::u16string& className);
+  TComponent* CreateChild(const std::u16string& className);
+  void ReadRootRecord(TComponent& root);
+  void ResolveLocalFixups();
+
+  TComponent* FOwner = nullptr;
+  TComponent* FParent = nullptr;
+  std::unique_ptr<std::vector<TPropFixup>> FFixups;
+  // Which fixups were read into the items of which collection (from, to), so
+  // that they are dropped when a later value of the collection replaces them.
+  std::vector<std::tuple<TCollection*, size_t, size_t>> FCollectionFixups;
+  std::vector<TComponent*>* FLoaded = nullptr;
+  std::u16string FPropName;
+  bool FCanHandleExcepts = false;
 };
+
+// Resolves the pending references to components of other roots that are no
+// longer being read.
+void ResolveGlobalFixups();
+// The component reached from root by a path of names separated by ".", "-" or
+// "->"; the segment "Owner" stands for the current component. Null on a miss.
+TComponent* FindComponentByPath(TComponent* root, std::u16string_view path);
 
 }  // namespace kel

@@ -1,0 +1,385 @@
+// Declaring a persistent class: its published property table, written once and
+// used by both the reader and the writer.
+//
+// Header:
+//
+//   KEL_ENUM(TPenStyle, psSolid, psDash, psDot);       // enumerations with names
+//
+//   class TKelPen : public TPersistent {
+//     KEL_CLASS(TKelPen, TPersistent)
+//    public:
+//     TColor GetColor() const;   void SetColor(TColor value);
+//     TPenStyle FStyle = psSolid; void SetStyle(TPenStyle value);
+//     int32_t GetWidth() const;  void SetWidth(int32_t value);
+//     bool IsWidthStored() const;
+//     TKelBrush* GetFill();      void SetFill(TKelBrush* value);   // created on first access
+//   };
+//
+// Source file, one row per property, in the order of the property table:
+//
+//   KEL_PROPERTIES(TKelPen,
+//       Property(u"Color", &TKelPen::GetColor, &TKelPen::SetColor).Default(clBlack),
+//       Property(u"Style", &TKelPen::FStyle, &TKelPen::SetStyle).Default(psSolid),
+//       Property(u"Width", &TKelPen::GetWidth, &TKelPen::SetWidth).Stored(&TKelPen::IsWidthStored),
+//       Property(u"Fill", &TKelPen::GetFill, &TKelPen::SetFill))
+//
+// A row is Property(name, getter, setter) with optional modifiers:
+// - getter: a data member (a std::unique_ptr member reads as its pointer) or a
+//   member function returning the value, const or not (a non-const getter may
+//   create the sub-object on first access);
+// - setter: a data member, a member function taking the value, or omitted for
+//   a read-only property;
+// - .Default(value) or .NoDefault(). Without either, ordinal properties
+//   (integers, enumerations, Booleans, sets, characters, Int64) have no
+//   default and are always written, floats default to 0 and texts to empty,
+//   exactly like a table row whose default is "none", "0" or "empty";
+// - .Stored(false), .Stored(&C::FBoolField) or .Stored(&C::IsXStored) (a
+//   predicate; an indexed property's predicate takes the index).
+// IndexedProperty(name, index, getter, setter) passes index as the first
+// argument to the getter, the setter and an indexed stored predicate.
+// Redeclared(name) restates an inherited property, keeping its slot and
+// accessors, to give it another .Default / .NoDefault / .Stored.
+//
+// The type of a property comes from the getter: bool, int8_t..uint32_t,
+// int64_t, char16_t, float, double, std::u16string, TMethod (events), KEL_ENUM
+// enumerations, TSet<E>, TColor, TCursor, TFontCharset (the types with an
+// identifier map, persist/IntegerIdents.h) and pointers to persistent
+// classes: sub-objects, collections, string lists, component references.
+//
+// Slots are computed: the parent's properties first, then this class's new
+// ones in row order. A class registers itself for reading by name with
+// RegisterClass (persist/ClassRegistry.h). Extra entries come from overriding
+// DefineProperties; children from overriding GetChildren.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string_view>
+#include <type_traits>
+
+#include "persist/Collection.h"
+#include "persist/Component.h"
+#include "persist/Descriptors.h"
+#include "persist/Persistent.h"
+#include "persist/TypeInfo.h"
+
+namespace kel {
+
+// One row of a class's property table.
+class TPropDecl {
+ public:
+  template <class V>
+  TPropDecl& Default(V value);
+  TPropDecl& NoDefault();
+  TPropDecl& Stored(bool stored);
+  template <class C>
+  TPropDecl& Stored(bool C::*field);
+  template <class C>
+  TPropDecl& Stored(bool (C::*predicate)() const);
+  template <class C>
+  TPropDecl& Stored(bool (C::*predicate)(int32_t) const);
+
+  // Used by DeclareClass.
+  TPropInfo Info;
+  bool Redeclares = false;
+  bool DefaultGiven = false;
+  bool StoredGiven = false;
+};
+
+template <class G, class S = std::nullptr_t>
+TPropDecl Property(std::u16string_view name, G getter, S setter = nullptr);
+template <class G, class S = std::nullptr_t>
+TPropDecl IndexedProperty(std::u16string_view name, int32_t index, G getter, S setter = nullptr);
+TPropDecl Redeclared(std::u16string_view name);
+
+// Builds the descriptor of T from its rows and published methods.
+template <class T>
+TClassInfo DeclareClass(std::initializer_list<TPropDecl> props,
+                        std::initializer_list<TMethodEntry> methods = {});
+
+// Defines T::StaticClassInfo() from the rows given after the class name.
+#define KEL_PROPERTIES(Class, ...)                                                   \
+  const ::kel::TClassInfo& Class::StaticClassInfo() {                                \
+    static const ::kel::TClassInfo info = ::kel::DeclareClass<Class>({__VA_ARGS__}); \
+    return info;                                                                     \
+  }
+
+// The type descriptor of a pointer to a persistent class.
+template <class C>
+requires std::derived_from<C, TPersistent>
+const TTypeInfo& KelTypeInfo(C**) {
+  static const TTypeInfo info = [] {
+    TTypeInfo i;
+    i.Kind = tkClass;
+    i.Name = C::kClassName;
+    i.Data.ClassInfo = &C::StaticClassInfo;
+    return i;
+  }();
+  return info;
+}
+
+// ---------------------------------------------------------------------------
+// Implementation.
+
+namespace declaration {
+
+[[noreturn]] void RaiseWrongClass();
+// Fills slots, merges redeclared rows with their ancestor's descriptor and
+// lists the properties in slot order. Raises std::logic_error for a table
+// that names a property twice or redeclares one that no ancestor has.
+void FinishClassInfo(TClassInfo& info, std::initializer_list<TPropDecl> props,
+                     std::initializer_list<TMethodEntry> methods);
+bool IsOrdinalKind(TTypeKind kind);
+
+template <class T>
+struct IsSet : std::false_type {};
+template <class E>
+struct IsSet<TSet<E>> : std::true_type {};
+
+template <class V>
+concept ObjectPointer =
+    std::is_pointer_v<V> && std::derived_from<std::remove_pointer_t<V>, TPersistent>;
+
+// The value type of a property from what its getter yields.
+template <class R>
+struct ValueOf {
+  using Type = std::remove_cvref_t<R>;
+};
+template <class U>
+struct ValueOf<std::unique_ptr<U>> {
+  using Type = U*;
+};
+
+template <class V>
+auto ToChannel(const V& value) {
+  if constexpr (std::is_same_v<V, std::u16string> || std::is_same_v<V, TMethod>) {
+    return value;
+  } else if constexpr (std::is_floating_point_v<V>) {
+    return static_cast<double>(value);
+  } else if constexpr (ObjectPointer<V>) {
+    return static_cast<TPersistent*>(value);
+  } else if constexpr (IsSet<V>::value) {
+    return static_cast<int64_t>(value.Bits());
+  } else {
+    static_assert(std::is_integral_v<V> || std::is_enum_v<V>, "unsupported property type");
+    return static_cast<int64_t>(value);
+  }
+}
+
+template <class V>
+using Channel = decltype(ToChannel(std::declval<V>()));
+
+template <class V>
+V FromChannel(const Channel<V>& value) {
+  if constexpr (std::is_same_v<V, std::u16string> || std::is_same_v<V, TMethod>) {
+    return value;
+  } else if constexpr (std::is_floating_point_v<V>) {
+    return static_cast<V>(value);
+  } else if constexpr (ObjectPointer<V>) {
+    if (value == nullptr) return nullptr;
+    auto* typed = dynamic_cast<V>(value);
+    if (typed == nullptr) RaiseWrongClass();
+    return typed;
+  } else if constexpr (IsSet<V>::value) {
+    return V::FromBits(static_cast<uint32_t>(value));
+  } else if constexpr (std::is_same_v<V, bool>) {
+    return value != 0;
+  } else if constexpr (std::is_enum_v<V>) {
+    return static_cast<V>(static_cast<std::underlying_type_t<V>>(value));
+  } else {
+    return static_cast<V>(value);
+  }
+}
+
+template <class Ch>
+TAccessors<Ch>& AccessorsFor(TPropInfo& info) {
+  if constexpr (std::is_same_v<Ch, int64_t>) {
+    return info.Ordinal;
+  } else if constexpr (std::is_same_v<Ch, double>) {
+    return info.Float;
+  } else if constexpr (std::is_same_v<Ch, std::u16string>) {
+    return info.Text;
+  } else if constexpr (std::is_same_v<Ch, TPersistent*>) {
+    return info.Object;
+  } else {
+    return info.Method;
+  }
+}
+
+// Getter shapes: data member, member function, indexed member function.
+template <class G>
+struct Getter;
+template <class C, class T>
+requires(!std::is_function_v<T>) struct Getter<T C::*> {
+  using Class = C;
+  using Value = typename ValueOf<T>::Type;
+  static Value Call(T C::*field, C& object, int32_t) {
+    if constexpr (std::is_same_v<T, std::unique_ptr<std::remove_pointer_t<Value>>>) {
+      return (object.*field).get();
+    } else {
+      return object.*field;
+    }
+  }
+};
+template <class C, class R>
+struct Getter<R (C::*)() const> {
+  using Class = C;
+  using Value = typename ValueOf<R>::Type;
+  static Value Call(R (C::*get)() const, C& object, int32_t) { return (object.*get)(); }
+};
+template <class C, class R>
+struct Getter<R (C::*)()> {
+  using Class = C;
+  using Value = typename ValueOf<R>::Type;
+  static Value Call(R (C::*get)(), C& object, int32_t) { return (object.*get)(); }
+};
+template <class C, class R>
+struct Getter<R (C::*)(int32_t) const> {
+  using Class = C;
+  using Value = typename ValueOf<R>::Type;
+  static Value Call(R (C::*get)(int32_t) const, C& object, int32_t index) {
+    return (object.*get)(index);
+  }
+};
+template <class C, class R>
+struct Getter<R (C::*)(int32_t)> {
+  using Class = C;
+  using Value = typename ValueOf<R>::Type;
+  static Value Call(R (C::*get)(int32_t), C& object, int32_t index) { return (object.*get)(index); }
+};
+
+// Setter shapes: data member, member function, indexed member function.
+template <class S>
+struct Setter;
+template <class C, class T>
+requires(!std::is_function_v<T>) struct Setter<T C::*> {
+  using Class = C;
+  using Value = T;
+  static void Call(T C::*field, C& object, int32_t, T value) { object.*field = std::move(value); }
+};
+template <class C, class P>
+struct Setter<void (C::*)(P)> {
+  using Class = C;
+  using Value = std::remove_cvref_t<P>;
+  static void Call(void (C::*set)(P), C& object, int32_t, Value value) {
+    (object.*set)(std::move(value));
+  }
+};
+template <class C, class P>
+struct Setter<void (C::*)(int32_t, P)> {
+  using Class = C;
+  using Value = std::remove_cvref_t<P>;
+  static void Call(void (C::*set)(int32_t, P), C& object, int32_t index, Value value) {
+    (object.*set)(index, std::move(value));
+  }
+};
+
+template <class V>
+int32_t OrdinalDefault(V value) {
+  if constexpr (IsSet<V>::value) {
+    return static_cast<int32_t>(value.Bits());
+  } else {
+    static_assert(std::is_integral_v<V> || std::is_enum_v<V>,
+                  "a default is an ordinal value (floats and texts only have 0 and empty)");
+    return static_cast<int32_t>(value);
+  }
+}
+
+template <class G, class S>
+TPropDecl MakeProperty(std::u16string_view name, int32_t index, G getter, S setter) {
+  using GetShape = Getter<G>;
+  using V = typename GetShape::Value;
+  using Ch = Channel<V>;
+  TPropDecl decl;
+  TPropInfo& info = decl.Info;
+  info.Name = name;
+  info.Index = index;
+  info.PropType = &TypeInfoOf<V>();
+  info.Default = IsOrdinalKind(info.PropType->Kind) ? kNoDefault : 0;
+  TAccessors<Ch>& access = AccessorsFor<Ch>(info);
+  access.Get = [getter, index](TPersistent& object) -> Ch {
+    return ToChannel<V>(
+        GetShape::Call(getter, static_cast<typename GetShape::Class&>(object), index));
+  };
+  if constexpr (!std::is_same_v<S, std::nullptr_t>) {
+    using SetShape = Setter<S>;
+    using P = typename SetShape::Value;
+    static_assert(std::is_same_v<Channel<P>, Ch>, "getter and setter disagree on the type");
+    access.Set = [setter, index](TPersistent& object, const Ch& value) {
+      SetShape::Call(setter, static_cast<typename SetShape::Class&>(object), index,
+                     FromChannel<P>(value));
+    };
+  }
+  return decl;
+}
+
+}  // namespace declaration
+
+template <class V>
+TPropDecl& TPropDecl::Default(V value) {
+  Info.Default = declaration::OrdinalDefault(value);
+  DefaultGiven = true;
+  return *this;
+}
+
+template <class C>
+TPropDecl& TPropDecl::Stored(bool C::*field) {
+  Info.StoredKind = TStoredKind::Field;
+  Info.StoredProc = [field](TPersistent& object) { return static_cast<C&>(object).*field; };
+  StoredGiven = true;
+  return *this;
+}
+
+template <class C>
+TPropDecl& TPropDecl::Stored(bool (C::*predicate)() const) {
+  Info.StoredKind = TStoredKind::Predicate;
+  Info.StoredProc = [predicate](TPersistent& object) {
+    return (static_cast<C&>(object).*predicate)();
+  };
+  StoredGiven = true;
+  return *this;
+}
+
+template <class C>
+TPropDecl& TPropDecl::Stored(bool (C::*predicate)(int32_t) const) {
+  Info.StoredKind = TStoredKind::Predicate;
+  Info.StoredProc = [predicate, index = Info.Index](TPersistent& object) {
+    return (static_cast<C&>(object).*predicate)(index);
+  };
+  StoredGiven = true;
+  return *this;
+}
+
+template <class G, class S>
+TPropDecl Property(std::u16string_view name, G getter, S setter) {
+  return declaration::MakeProperty(name, kNotIndexed, getter, setter);
+}
+
+template <class G, class S>
+TPropDecl IndexedProperty(std::u16string_view name, int32_t index, G getter, S setter) {
+  return declaration::MakeProperty(name, index, getter, setter);
+}
+
+template <class T>
+TClassInfo DeclareClass(std::initializer_list<TPropDecl> props,
+                        std::initializer_list<TMethodEntry> methods) {
+  TClassInfo info;
+  info.ClassName = T::kClassName;
+  info.ParentInfo = &T::inherited::StaticClassInfo();
+  if constexpr (!std::is_abstract_v<T> && std::derived_from<T, TComponent> &&
+                std::is_constructible_v<T, TComponent*>) {
+    info.CreateComponent = [](TComponent* owner) -> TComponent* { return new T(owner); };
+  }
+  if constexpr (!std::is_abstract_v<T> && std::derived_from<T, TCollectionItem> &&
+                std::is_constructible_v<T, TCollection*>) {
+    info.CreateItem = [](TCollection* collection) -> std::unique_ptr<TCollectionItem> {
+      return std::make_unique<T>(collection);
+    };
+  }
+  declaration::FinishClassInfo(info, props, methods);
+  return info;
+}
+
+}  // namespace kel

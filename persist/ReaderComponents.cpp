@@ -1,0 +1,492 @@
+// Reading component records into live objects: properties through their
+// descriptors, extra entries through DefineProperties, children through the
+// class registry, references by name once the whole root is read.
+#include <cstring>
+#include <vector>
+
+#include "persist/ClassRegistry.h"
+#include "persist/Collection.h"
+#include "persist/Component.h"
+#include "persist/Descriptors.h"
+#include "persist/Exceptions.h"
+#include "persist/IntegerIdents.h"
+#include "persist/NameCompare.h"
+#include "persist/PendingReferences.h"
+#include "persist/Reader.h"
+#include "persist/ScopeRestore.h"
+#include "persist/Unicode.h"
+
+namespace kel {
+namespace {
+
+[[noreturn]] void InvalidValue() {
+  throw EReadError(kSInvalidProperty);
+}
+
+// Destroys a component this read created, through its owner when it has one.
+void DestroyCreated(TComponent* component) {
+  if (TComponent* owner = component->Owner()) {
+    owner->RemoveComponent(component).reset();
+  } else {
+    delete component;
+  }
+}
+
+std::vector<TComponent*> SubComponents(TComponent& component) {
+  std::vector<TComponent*> subs;
+  for (int i = 0; i < component.ComponentCount(); ++i) {
+    TComponent* owned = component.Components(i);
+    if (owned->ComponentStyle().Contains(csSubComponent)) subs.push_back(owned);
+  }
+  return subs;
+}
+
+int32_t ReadLength(TReader& reader) {
+  uint8_t bytes[4];
+  reader.Read(bytes, 4);
+  return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 |
+                              uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24);
+}
+
+}  // namespace
+
+TComponent& TReader::ReadRootComponent(TComponent& root) {
+  ReadSignature();
+  std::lock_guard nameSpace(GlobalNameSpaceLock());
+  TFilerFlags flags;
+  int32_t childPos;
+  ReadPrefix(flags, childPos);
+  ReadStr();  // the root's class is not checked against the record
+  ReadRootRecord(root);
+  return root;
+}
+
+std::unique_ptr<TComponent> TReader::ReadRootComponent() {
+  ReadSignature();
+  std::lock_guard nameSpace(GlobalNameSpaceLock());
+  TFilerFlags flags;
+  int32_t childPos;
+  ReadPrefix(flags, childPos);
+  const std::u16string className = ReadStr();
+  const TClassInfo& rootClass = FindRegisteredClass(className);
+  if (!rootClass.InheritsFrom(TComponent::StaticClassInfo()) ||
+      rootClass.CreateComponent == nullptr) {
+    throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
+  }
+  std::unique_ptr<TComponent> root(rootClass.CreateComponent(nullptr));
+  ReadRootRecord(*root);
+  return root;
+}
+
+void TReader::ReadRootRecord(TComponent& root) {
+  try {
+    root.IncludeState(csLoading);
+    root.IncludeState(csReading);
+    root.SetName(MakeUniqueGlobalName(ReadStr()));
+    FRoot = &root;
+    FLookupRoot = &root;
+    std::vector<TComponent*> loaded{&root};
+    FLoaded = &loaded;
+    struct TForgetLoaded {
+      std::vector<TComponent*>*& List;
+      ~TForgetLoaded() { List = nullptr; }
+    } forgetLoaded{FLoaded};
+    FOwner = &root;
+    root.LoadState(*this);
+    root.ExcludeState(csReading);
+    for (TComponent* component : loaded) component->LoadFinished();
+    FLoaded = nullptr;
+    for (;;) {
+      try {
+        ResolveGlobalFixups();
+        break;
+      } catch (const Exception& e) {
+        if (!ReportError(e.Message())) throw;
+      }
+    }
+  } catch (...) {
+    DropPendingReferences(&root);
+    throw;
+  }
+}
+
+void TReader::ReadComponentBody(TComponent& component) {
+  const bool outermost = FFixups == nullptr;
+  if (outermost) FFixups = std::make_unique<std::vector<TPropFixup>>();
+  struct TDropFixups {
+    TReader& Reader;
+    bool Outermost;
+    ~TDropFixups() {
+      if (Outermost) {
+        Reader.FFixups.reset();
+        Reader.FCollectionFixups.clear();
+      }
+    }
+  } dropFixups{*this, outermost};
+
+  while (!EndOfList()) ReadPropertyEntry(component);
+  ReadListEnd();
+  {
+    TScopeRestore<TComponent*> keepParent(FParent);
+    TScopeRestore<TComponent*> keepOwner(FOwner);
+    FParent = component.ChildParent();
+    FOwner = component.ChildOwner();
+    if (FOwner == nullptr) FOwner = FRoot;
+    while (!EndOfList()) ReadComponent(nullptr);
+    ReadListEnd();
+  }
+  if (outermost) ResolveLocalFixups();
+}
+
+TComponent* TReader::ReadComponent(TComponent* component) {
+  TFilerFlags flags;
+  int32_t childPos;
+  ReadPrefix(flags, childPos);
+  const std::u16string className = ReadStr();
+  const std::u16string name = ReadStr();
+  TScopeRestore<TComponent*> keepParent(FParent);
+  TScopeRestore<TComponent*> keepLookupRoot(FLookupRoot);
+
+  TComponent* result = component;
+  const bool created = component == nullptr;
+  std::vector<TComponent*> subs;
+  try {
+    if (created) {
+      result = CreateChild(className);
+      result->IncludeState(csLoading);
+    }
+    subs = SubComponents(*result);
+    result->IncludeState(csLoading);
+    for (TComponent* sub : subs) sub->IncludeState(csLoading);
+    result->SetParentComponent(FParent);
+    NameComponent(*result, name);
+  } catch (const Exception& e) {
+    if (created && result != nullptr) DestroyCreated(result);
+    SkipComponentRecord(false);
+    if (ReportError(e.Message())) return nullptr;
+    throw;
+  }
+
+  try {
+    result->IncludeState(csReading);
+    for (TComponent* sub : subs) sub->IncludeState(csReading);
+    result->LoadState(*this);
+    result->ExcludeState(csReading);
+    for (TComponent* sub : subs) sub->ExcludeState(csReading);
+  } catch (...) {
+    if (created) {
+      DestroyCreated(result);
+    } else {
+      result->ExcludeState(csReading);
+    }
+    throw;
+  }
+
+  if (FLoaded != nullptr) {
+    FLoaded->insert(FLoaded->end(), subs.begin(), subs.end());
+    FLoaded->push_back(result);
+  }
+  return result;
+}
+
+const TClassInfo& TReader::ResolveComponentClass(const std::u16string& className) {
+  const TClassInfo* componentClass = GetClass(className);
+  if (OnFindComponentClass) OnFindComponentClass(*this, className, componentClass);
+  if (componentClass == nullptr || !componentClass->InheritsFrom(TComponent::StaticClassInfo())) {
+    throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
+  }
+  return *componentClass;
+}
+
+TComponent* TReader::CreateChild(const std::u16string& className) {
+  const TClassInfo& componentClass = ResolveComponentClass(className);
+  TComponent* component = nullptr;
+  if (OnCreateComponent) OnCreateComponent(*this, componentClass, component);
+  if (component != nullptr) return component;
+  // An abstract class cannot be read: there is nothing to construct.
+  if (componentClass.CreateComponent == nullptr) {
+    throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
+  }
+  return componentClass.CreateComponent(FOwner);
+}
+
+void TReader::ReadPropertyEntry(TPersistent& instance) {
+  const std::u16string path = ReadStr();
+  FCanHandleExcepts = true;
+  try {
+    ReadPropertyPath(instance, path);
+  } catch (const Exception& e) {
+    const auto* component = dynamic_cast<const TComponent*>(&instance);
+    const std::u16string& objectName = component != nullptr && !component->Name().empty()
+                                           ? component->Name()
+                                           : instance.ClassName();
+    EReadError wrapped("Error reading " + Utf16ToUtf8(objectName) + "." + Utf16ToUtf8(path) + ": " +
+                       e.Message());
+    if (FCanHandleExcepts && ReportError(wrapped.Message())) return;
+    throw wrapped;
+  }
+}
+
+void TReader::ReadPropertyPath(TPersistent& instance, const std::u16string& path) {
+  TPersistent* current = &instance;
+  size_t start = 0;
+  for (size_t dot = path.find(u'.'); dot != std::u16string::npos;
+       start = dot + 1, dot = path.find(u'.', start)) {
+    const std::u16string_view segment(path.data() + start, dot - start);
+    const TPropInfo* prop = GetPropInfo(current->ClassInfo(), segment);
+    if (prop == nullptr) {
+      HandOverToDefiner(*current, path);
+      return;
+    }
+    TPersistent* next =
+        prop->Kind() == tkClass && prop->HasGetProc() ? GetObjectProp(*current, *prop) : nullptr;
+    if (next == nullptr) {
+      SkipValue();
+      throw EReadError("Invalid property path");
+    }
+    current = next;
+  }
+  const std::u16string name = path.substr(start);
+  if (const TPropInfo* prop = GetPropInfo(current->ClassInfo(), name)) {
+    ReadPropertyValue(*current, *prop);
+  } else {
+    HandOverToDefiner(*current, name);
+  }
+}
+
+void TReader::HandOverToDefiner(TPersistent& instance, const std::u16string& name) {
+  FPropName = name;
+  // Errors inside a definer's read procedure are not offered to the error
+  // route: the definer may have consumed any part of the value.
+  FCanHandleExcepts = false;
+  instance.DefineProperties(*this);
+  FCanHandleExcepts = true;
+  if (!FPropName.empty()) {
+    SkipValue();
+    throw EReadError("Property " + Utf16ToUtf8(FPropName) + " does not exist");
+  }
+}
+
+void TReader::ReadPropertyValue(TPersistent& instance, const TPropInfo& prop) {
+  if (!prop.HasSetProc()) {
+    auto* held = prop.Kind() == tkClass && prop.HasGetProc()
+                     ? dynamic_cast<TComponent*>(GetObjectProp(instance, prop))
+                     : nullptr;
+    if (held == nullptr || !held->ComponentStyle().Contains(csSubComponent)) {
+      throw EReadError("Property is read-only");
+    }
+  }
+  const TTypeInfo& type = *prop.PropType;
+  switch (prop.Kind()) {
+    case tkInteger:
+      if (NextValue() == vaIdent) {
+        const std::u16string ident = ReadIdent();
+        const TIdentToInt toInt = FindIdentToInt(type);
+        const std::optional<int32_t> value = toInt ? toInt(ident) : std::nullopt;
+        if (!value) InvalidValue();
+        SetOrdProp(instance, prop, *value);
+      } else {
+        SetOrdProp(instance, prop, ReadInteger());
+      }
+      break;
+    case tkChar:
+    case tkWChar:
+      SetOrdProp(instance, prop, ReadChar());
+      break;
+    case tkEnumeration: {
+      const int ordinal = GetEnumValue(type, ReadIdent());
+      if (ordinal < 0) InvalidValue();
+      SetOrdProp(instance, prop, ordinal);
+      break;
+    }
+    case tkFloat:
+      SetFloatProp(instance, prop, ReadFloat());
+      break;
+    case tkString:
+    case tkLString:
+    case tkWString:
+    case tkUString:
+      SetStrProp(instance, prop, ReadString());
+      break;
+    case tkSet:
+      SetOrdProp(instance, prop, ReadSetValue(GetSetElementNames(type)));
+      break;
+    case tkClass: {
+      const TValueType next = NextValue();
+      if (next == vaNil) {
+        ReadValue();
+        SetObjectProp(instance, prop, nullptr);
+      } else if (next == vaCollection) {
+        auto* collection = dynamic_cast<TCollection*>(GetObjectProp(instance, prop));
+        if (collection == nullptr) {
+          SkipValue();
+          InvalidValue();
+        }
+        ReadValue();
+        ReadCollection(*collection);
+      } else {
+        const std::u16string name = ReadIdent();
+        // Without a root there is nothing to resolve the name against.
+        if (FFixups == nullptr || FRoot == nullptr) InvalidValue();
+        FFixups->push_back({&instance, FRoot, &prop, {}, name});
+      }
+      break;
+    }
+    case tkMethod:
+      if (NextValue() == vaNil) {
+        ReadValue();
+        SetMethodProp(instance, prop, {});
+      } else {
+        const std::u16string name = ReadIdent();
+        if (FRoot == nullptr) InvalidValue();
+        if (void* address = LookupMethod(FRoot, name)) {
+          SetMethodProp(instance, prop, {address, FRoot});
+        }
+      }
+      break;
+    case tkInt64:
+      SetInt64Prop(instance, prop, ReadInt64());
+      break;
+    default:
+      break;
+  }
+}
+
+void TReader::ReadCollection(TCollection& collection) {
+  collection.BeginUpdate();
+  struct TEndUpdate {
+    TCollection& Collection;
+    ~TEndUpdate() { Collection.EndUpdate(); }
+  } endUpdate{collection};
+  if (!EndOfList()) {
+    // References read into the items about to be destroyed must not be set.
+    if (FFixups) {
+      for (const auto& [owner, begin, end] : FCollectionFixups) {
+        if (owner != &collection) continue;
+        for (size_t i = begin; i < end; ++i) (*FFixups)[i].FInstance = nullptr;
+      }
+    }
+    collection.Clear();
+  }
+  const size_t firstFixup = FFixups ? FFixups->size() : 0;
+  while (!EndOfList()) {
+    const TValueType next = NextValue();
+    if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();
+    TCollectionItem* item = collection.Add();
+    ReadListBegin();
+    while (!EndOfList()) ReadPropertyEntry(*item);
+    ReadListEnd();
+  }
+  ReadListEnd();
+  if (FFixups && FFixups->size() > firstFixup) {
+    FCollectionFixups.push_back({&collection, firstFixup, FFixups->size()});
+  }
+}
+
+void TReader::DefineProperty(std::u16string_view name, const TReaderProc& readData,
+                             const TWriterProc&, bool) {
+  if (!readData || FPropName.empty() || !SameTextAscii(name, FPropName)) return;
+  readData(*this);
+  FPropName.clear();
+}
+
+void TReader::DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
+                                   const TStreamProc&, bool) {
+  if (!readData || FPropName.empty() || !SameTextAscii(name, FPropName)) return;
+  if (NextValue() != vaBinary) {
+    SkipValue();
+    FCanHandleExcepts = true;
+    InvalidValue();
+  }
+  ReadValue();
+  const int32_t size = ReadLength(*this);
+  if (size < 0) {
+    FCanHandleExcepts = true;
+    InvalidValue();
+  }
+  // Copied in chunks, so that a length larger than the data allocates no
+  // more than the data that is really there before the read fails.
+  TMemoryStream data;
+  uint8_t chunk[4096];
+  for (int32_t left = size; left > 0;) {
+    const int32_t count = left < static_cast<int32_t>(sizeof chunk) ? left : sizeof chunk;
+    Read(chunk, count);
+    data.Write(chunk, count);
+    left -= count;
+  }
+  data.SetPosition(0);
+  FCanHandleExcepts = true;
+  readData(data);
+  FPropName.clear();
+}
+
+bool TReader::ReportError(const std::string& message) {
+  bool handled = false;
+  if (OnError) OnError(*this, message, handled);
+  return handled;
+}
+
+void* TReader::LookupMethod(TComponent* root, const std::u16string& name) {
+  void* address = root != nullptr ? MethodAddress(root->ClassInfo(), name) : nullptr;
+  bool error = address == nullptr;
+  if (OnFindMethod) OnFindMethod(*this, name, address, error);
+  if (error) InvalidValue();
+  return address;
+}
+
+void TReader::NameComponent(TComponent& component, const std::u16string& name) {
+  std::u16string newName = name;
+  if (OnSetName) OnSetName(*this, component, newName);
+  component.SetName(newName);
+}
+
+std::u16string TReader::MapReferenceName(const std::u16string& name) {
+  std::u16string mapped = name;
+  if (OnReferenceName) OnReferenceName(*this, mapped);
+  return mapped;
+}
+
+void TReader::ResolveLocalFixups() {
+  for (TPropFixup& fixup : *FFixups) {
+    if (fixup.FInstance == nullptr) continue;  // its object was replaced while reading
+    const std::u16string name = MapReferenceName(fixup.FName);
+    TComponent* component = FindComponentByPath(fixup.FInstanceRoot, name);
+    if (component == nullptr && OnFindComponentInstance) {
+      OnFindComponentInstance(*this, name, component);
+    }
+    DropPendingReference(fixup.FInstance, fixup.FPropInfo);
+    const size_t dot = name.find(u'.');
+    if (component != nullptr || dot == std::u16string::npos) {
+      // A reference to a component of the wrong class is refused by the
+      // setter; like other bad values it goes to the error route.
+      try {
+        SetObjectProp(*fixup.FInstance, *fixup.FPropInfo, component);
+      } catch (const Exception& e) {
+        if (!ReportError(e.Message())) throw;
+      }
+    } else {
+      AddPendingReference({fixup.FInstance, fixup.FInstanceRoot, fixup.FPropInfo,
+                           name.substr(0, dot), name.substr(dot + 1)});
+    }
+  }
+}
+
+TComponent* FindComponentByPath(TComponent* root, std::u16string_view path) {
+  if (path.empty()) return nullptr;
+  TComponent* current = root;
+  size_t i = 0;
+  while (current != nullptr && i < path.size()) {
+    const size_t start = i;
+    while (i < path.size() && path[i] != u'.' && path[i] != u'-') ++i;
+    const std::u16string_view segment = path.substr(start, i - start);
+    if (i < path.size() && path[i] == u'.') ++i;
+    if (i < path.size() && path[i] == u'-') ++i;
+    if (i < path.size() && path[i] == u'>') ++i;
+    TComponent* found = current->FindComponent(segment);
+    if (found == nullptr && SameTextAscii(segment, u"Owner")) found = current;
+    current = found;
+  }
+  return current;
+}
+
+}  // namespace kel
