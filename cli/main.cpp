@@ -1,1 +1,18 @@
-int main() { return 0; }
+// kelconv: converts chart files from the command line, through the same
+// conversion as the window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> arguments(argv + 1, argv + argc);
+  try {
+    return kel::RunCommand(kel::ParseCommandLine(arguments), std::cout, std::cerr);
+  } catch (const kel::UsageError& error) {
+    std::cerr << "kelconv: " << error.what() << "\nTry 'kelconv --help'.\n";
+    return 2;
+  }
+}

@@ -1,0 +1,30 @@
+// The command line of kelconv, parsed into what to do.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace kel {
+
+enum class Command { Help, Version, ToText, ToBinary, Convert };
+
+struct CommandLine {
+  Command command = Command::Help;
+  bool includeData = true;         // Convert: off with --no-data
+  std::vector<std::string> paths;  // Convert: files and folders; ToText/ToBinary: IN, OUT
+};
+
+// A command line that does not fit the usage; the message says why.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Parses the arguments after the program name.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The text printed by --help.
+const char* UsageText();
+
+}  // namespace kel

@@ -1,0 +1,170 @@
+// Runs the built kelconv program and checks its outputs, messages and exit
+// status.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/persist/HexBytes.h"
+#include "tests/store/TempFolder.h"
+
+namespace kel {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& argument) {
+  std::string quoted = "'";
+  for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+class KelconvTest : public ::testing::Test {
+ protected:
+  Outcome Kelconv(const std::vector<std::string>& arguments) {
+    std::string command = Quote(KEL_CLI_PATH);
+    for (const std::string& argument : arguments) command += " " + Quote(argument);
+    command += " >" + Quote(folder / ".stdout") + " 2>" + Quote(folder / ".stderr");
+    Outcome run;
+    const int result = std::system(command.c_str());
+    run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    run.out = test::ReadFile(folder / ".stdout");
+    run.err = test::ReadFile(folder / ".stderr");
+    std::remove((folder / ".stdout").c_str());
+    std::remove((folder / ".stderr").c_str());
+    return run;
+  }
+
+  test::TempFolder folder;
+};
+
+std::string BinaryChart() {
+  const std::vector<uint8_t> bytes = test::Hex(
+      "60 30 57 01 54 50 46 30 06 54 43 68 61 72 74 00"
+      "05 57 69 64 74 68 03 90 01 00 00");
+  return {bytes.begin(), bytes.end()};
+}
+const char* const kChartText = "object TChart\r\n  Width = 400\r\nend\r\n";
+
+TEST_F(KelconvTest, HelpAndVersion) {
+  const Outcome help = Kelconv({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("kelconv to-text IN OUT"), std::string::npos);
+  EXPECT_EQ(help.err, "");
+
+  const Outcome version = Kelconv({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("kelconv ", 0), 0u);
+}
+
+TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
+  const std::vector<std::vector<std::string>> cases = {
+      {},
+      {"--bogus"},
+      {"to-text"},
+      {"to-text", "a.kel"},
+      {"to-binary", "a.kel", "b", "c"},
+      {"--help", "x"},
+      {"--no-data"},
+  };
+  for (const auto& arguments : cases) {
+    SCOPED_TRACE(arguments.empty() ? "(none)" : arguments.front());
+    const Outcome run = Kelconv(arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("kelconv: ", 0), 0u);
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(KelconvTest, ToTextAndBackToBinary) {
+  test::WriteFile(folder / "in.kel", BinaryChart());
+  const Outcome toText = Kelconv({"to-text", folder / "in.kel", folder / "out.txt"});
+  EXPECT_EQ(toText.status, 0);
+  EXPECT_EQ(toText.err, "");
+  EXPECT_EQ(test::ReadFile(folder / "out.txt"), kChartText);
+
+  const Outcome toBinary = Kelconv({"to-binary", folder / "out.txt", folder / "again.kel"});
+  EXPECT_EQ(toBinary.status, 0);
+  EXPECT_EQ(test::ReadFile(folder / "again.kel"), BinaryChart());
+}
+
+TEST_F(KelconvTest, SameFormIsCopied) {
+  test::WriteFile(folder / "in.kel", BinaryChart());
+  EXPECT_EQ(Kelconv({"to-binary", folder / "in.kel", folder / "out.kel"}).status, 0);
+  EXPECT_EQ(test::ReadFile(folder / "out.kel"), BinaryChart());
+}
+
+TEST_F(KelconvTest, DashWritesToStandardOutput) {
+  test::WriteFile(folder / "in.kel", BinaryChart());
+  const Outcome run = Kelconv({"to-text", folder / "in.kel", "-"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, kChartText);
+}
+
+TEST_F(KelconvTest, StreamConversionFailuresAreOneLineAndKeepEarlierOutput) {
+  test::WriteFile(folder / "bad.kel", "not a chart");
+  test::WriteFile(folder / "out.txt", "earlier");
+  const Outcome run = Kelconv({"to-text", folder / "bad.kel", folder / "out.txt"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, folder / "bad.kel" + ": Wrong *.kel file format\n");
+  EXPECT_EQ(test::ReadFile(folder / "out.txt"), "earlier");
+
+  const Outcome missing = Kelconv({"to-binary", folder / "none.kel", "-"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, folder / "none.kel" + ": Cannot open file \"" + folder / "none.kel" +
+                             "\". No such file or directory\n");
+  EXPECT_EQ(missing.out, "");
+
+  test::WriteFile(folder / "cut.kel", BinaryChart().substr(0, 20));
+  const Outcome cut = Kelconv({"to-text", folder / "cut.kel", "-"});
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_EQ(cut.err, folder / "cut.kel" + ": Stream read error\n");
+  EXPECT_EQ(cut.out, "");
+}
+
+TEST_F(KelconvTest, FolderConvertsEveryChartFileAndReportsEachFailure) {
+  const std::string charts = folder / "charts";
+  ASSERT_EQ(::mkdir(charts.c_str(), 0755), 0);
+  ASSERT_EQ(::mkdir((charts + "/sub.kel").c_str(), 0755), 0);
+  test::WriteFile(charts + "/a.kel", BinaryChart());
+  test::WriteFile(charts + "/b.KEL", kChartText);
+  test::WriteFile(charts + "/bad.kel", "");
+  test::WriteFile(charts + "/.hidden.kel", BinaryChart());
+  test::WriteFile(charts + "/notes.txt", "notes");
+
+  const Outcome run = Kelconv({"--no-data", charts});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, charts + "/bad.kel: Empty *.kel file\n");
+  EXPECT_EQ(test::ReadFile(charts + "/a.txt"), kChartText);
+  EXPECT_EQ(test::ReadFile(charts + "/b.txt"), kChartText);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(charts)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{".hidden.kel", "a.kel", "a.txt", "b.KEL", "b.txt",
+                                             "bad.kel", "notes.txt", "sub.kel"}));
+}
+
+TEST_F(KelconvTest, EveryPathIsTriedAndTheStatusTellsOfFailures) {
+  test::WriteFile(folder / "good.kel", BinaryChart());
+  const Outcome run = Kelconv({folder / "missing.kel", folder / "good"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, folder / "missing.kel" + ": Cannot open file \"" + folder / "missing.kel" +
+                         "\". No such file or directory\n");
+  EXPECT_EQ(test::ReadFile(folder / "good.txt"), kChartText);
+
+  const Outcome again = Kelconv({folder / "good.kel"});
+  EXPECT_EQ(again.status, 0);
+  EXPECT_EQ(again.err, "");
+}
+
+}  // namespace
+}  // namespace kel

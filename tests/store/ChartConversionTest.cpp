@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "persist/Exceptions.h"
+#include "store/ChartConversion.h"
+#include "store/ChartException.h"
+#include "tests/persist/HexBytes.h"
+#include "tests/store/TempFolder.h"
+
+namespace kel {
+namespace {
+
+TEST(ChartOutputNameTest, ReplacesOnlyTheFileNamesOwnExtension) {
+  const struct {
+    const char* path;
+    const char* extension;
+    const char* expected;
+  } cases[] = {
+      {"sales.kel", "txt", "sales.txt"},
+      {"sales.kel", "xml", "sales.xml"},
+      {"/data/sales.kel", "txt", "/data/sales.txt"},
+      {"C:\\data\\sales.kel", "txt", "C:\\data\\sales.txt"},
+      {"my.data/sales.kel", "txt", "my.data/sales.txt"},
+      {"my.data/sales.2014.kel", "txt", "my.data/sales.2014.txt"},
+      {"C:\\my.data\\sales.kel", "xml", "C:\\my.data\\sales.xml"},
+      {"sales", "txt", "sales.txt"},
+      {"my.data/sales", "txt", "my.data/sales.txt"},
+      {"sales.", "txt", "sales.txt"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    EXPECT_EQ(ChartOutputName(c.path, c.extension), c.expected);
+  }
+}
+
+class ConvertChartFileTest : public ::testing::Test {
+ protected:
+  // Runs the conversion and returns the failure message, or "" on success.
+  std::string Convert(const std::string& path) {
+    try {
+      ConvertChartFile(path, true);
+      return "";
+    } catch (const Exception& e) {
+      return e.what();
+    }
+  }
+
+  test::TempFolder folder;
+};
+
+const char* const kBinaryChart =
+    "60 30 57 01 54 50 46 30 06 54 43 68 61 72 74 00"
+    "05 57 69 64 74 68 03 90 01 00 00";
+const char* const kChartText = "object TChart\r\n  Width = 400\r\nend\r\n";
+
+std::string BinaryChart() {
+  const std::vector<uint8_t> bytes = test::Hex(kBinaryChart);
+  return {bytes.begin(), bytes.end()};
+}
+
+TEST_F(ConvertChartFileTest, WritesTheTextBesideTheInput) {
+  test::WriteFile(folder / "sales.kel", BinaryChart());
+  EXPECT_EQ(Convert(folder / "sales.kel"), "");
+  EXPECT_EQ(test::ReadFile(folder / "sales.txt"), kChartText);
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"sales.kel", "sales.txt"}));
+}
+
+TEST_F(ConvertChartFileTest, TextFormInputIsWrittenAsItIs) {
+  const std::string text = "Object TChart\n  Width = 400\nend\n";
+  test::WriteFile(folder / "sales.kel", text);
+  EXPECT_EQ(Convert(folder / "sales.kel"), "");
+  EXPECT_EQ(test::ReadFile(folder / "sales.txt"), text);
+}
+
+TEST_F(ConvertChartFileTest, PathWithoutExtensionFindsTheChartFile) {
+  test::WriteFile(folder / "sales.kel", BinaryChart());
+  EXPECT_EQ(Convert(folder / "sales"), "");
+  EXPECT_EQ(test::ReadFile(folder / "sales.txt"), kChartText);
+}
+
+TEST_F(ConvertChartFileTest, DotsInFolderAndNameKeepTheOutputBesideTheInput) {
+  ASSERT_EQ(::mkdir((folder / "my.data").c_str(), 0755), 0);
+  test::WriteFile(folder / "my.data/sales.2014.kel", BinaryChart());
+  EXPECT_EQ(Convert(folder / "my.data/sales.2014.kel"), "");
+  EXPECT_EQ(test::ReadFile(folder / "my.data/sales.2014.txt"), kChartText);
+}
+
+TEST_F(ConvertChartFileTest, FailuresCarryTheirMessagesAndKeepEarlierOutput) {
+  const struct {
+    const char* name;
+    std::string content;
+    std::string message;
+  } cases[] = {
+      {"empty", "", "Empty *.kel file"},
+      {"not a chart", "hello", "Wrong *.kel file format"},
+      {"blank before object", " object TChart\r\nend\r\n", "Wrong *.kel file format"},
+      {"bad signature", "\x60\x30\x57\x01TPF1", "Invalid stream format"},
+      {"cut short", BinaryChart().substr(0, 20), "Stream read error"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::WriteFile(folder / "bad.kel", c.content);
+    test::WriteFile(folder / "bad.txt", "earlier output");
+    EXPECT_EQ(Convert(folder / "bad.kel"), c.message);
+    EXPECT_EQ(test::ReadFile(folder / "bad.txt"), "earlier output");
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"bad.kel", "bad.txt"}));
+  }
+}
+
+TEST_F(ConvertChartFileTest, MissingFileRaisesTheOpenErrorWithTheFullName) {
+  EXPECT_EQ(Convert(folder / "none"),
+            "Cannot open file \"" + (folder / "none.kel") + "\". No such file or directory");
+  EXPECT_TRUE(folder.Names().empty());
+}
+
+}  // namespace
+}  // namespace kel
