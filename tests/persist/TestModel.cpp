@@ -1,0 +1,147 @@
+#include "TestModel.h"
+
+#include "persist/ClassRegistry.h"
+#include "persist/Exceptions.h"
+#include "persist/Reader.h"
+
+namespace kel::testmodel {
+
+std::vector<std::u16string>& LoadFinishedLog() {
+  static std::vector<std::u16string> log;
+  return log;
+}
+
+KEL_PROPERTIES(
+    TTestPen, Property(u"Color", &TTestPen::FColor, &TTestPen::FColor).Default(clBlack),
+    Property(u"Width", &TTestPen::FWidth, &TTestPen::FWidth).Stored(&TTestPen::IsWidthStored),
+    Property(u"Visible", &TTestPen::FVisible, &TTestPen::FVisible).Default(true))
+
+void TTestPen::Assign(const TPersistent* source) {
+  if (const auto* pen = dynamic_cast<const TTestPen*>(source)) {
+    FColor = pen->FColor;
+    FWidth = pen->FWidth;
+    FVisible = pen->FVisible;
+    return;
+  }
+  inherited::Assign(source);
+}
+
+KEL_PROPERTIES(TTestWhitePen, Property(u"Glow", &TTestWhitePen::FGlow, &TTestWhitePen::FGlow),
+               Redeclared(u"Color").Default(clWhite))
+
+KEL_PROPERTIES(TTestItem, Property(u"Value", &TTestItem::FValue, &TTestItem::FValue),
+               Property(u"Caption", &TTestItem::FCaption, &TTestItem::FCaption),
+               Property(u"Link", &TTestItem::FLink, &TTestItem::FLink))
+
+const TClassInfo& TTestRoot::StaticClassInfo() {
+  static const TClassInfo info = DeclareClass<TTestRoot>(
+      {
+          Property(u"Caption", &TTestRoot::FCaption, &TTestRoot::FCaption),
+          Property(u"Shape", &TTestRoot::FShape, &TTestRoot::FShape).Default(tsCircle),
+          Property(u"Styles", &TTestRoot::FStyles, &TTestRoot::FStyles).Default(TTestStyles{}),
+          Property(u"Ratio", &TTestRoot::FRatio, &TTestRoot::FRatio),
+          Property(u"Count", &TTestRoot::FCount, &TTestRoot::SetCount).Default(0),
+          Property(u"Big", &TTestRoot::FBig, &TTestRoot::FBig).Default(0),
+          Property(u"Letter", &TTestRoot::FLetter, &TTestRoot::FLetter).Default(u'a'),
+          Property(u"Cursor", &TTestRoot::FCursor, &TTestRoot::FCursor).Default(crDefault),
+          Property(u"Charset", &TTestRoot::FCharset, &TTestRoot::FCharset).Default(DEFAULT_CHARSET),
+          Property(u"PlainInt", &TTestRoot::FPlainInt, &TTestRoot::FPlainInt),
+          Property(u"Flagged", &TTestRoot::FFlagged, &TTestRoot::FFlagged)
+              .Stored(&TTestRoot::FStoreFlagged),
+          IndexedProperty(u"MarginLeft", 0, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
+              .Default(0)
+              .Stored(&TTestRoot::IsMarginStored),
+          IndexedProperty(u"MarginTop", 1, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
+              .Default(0)
+              .Stored(&TTestRoot::IsMarginStored),
+          Property(u"Pen", &TTestRoot::GetPen, &TTestRoot::SetPen),
+          Property(u"Border", &TTestRoot::Border, &TTestRoot::SetBorder),
+          Property(u"Items", &TTestRoot::Items, &TTestRoot::SetItems),
+          Property(u"Lines", &TTestRoot::Lines, &TTestRoot::SetLines),
+          Property(u"Master", &TTestRoot::FMaster, &TTestRoot::FMaster),
+          Property(u"OnChange", &TTestRoot::FOnChange, &TTestRoot::FOnChange),
+          Property(u"ReadOnlyCount", &TTestRoot::ReadOnlyCount).Default(0),
+      },
+      {{u"RootChanged", reinterpret_cast<void*>(&TTestRoot::RootChanged)}});
+  return info;
+}
+
+TTestRoot::TTestRoot(TComponent* owner)
+    : TComponent(owner),
+      FItems(std::make_unique<TOwnedCollection>(this, TTestItem::StaticClassInfo())) {}
+
+TTestPen* TTestRoot::GetPen() {
+  if (!FPen) FPen = std::make_unique<TTestPen>();
+  return FPen.get();
+}
+
+void TTestRoot::SetCount(int32_t count) {
+  ++FSetterCalls;
+  if (count < 0) throw EPropertyError("Count must not be negative");
+  FCount = count;
+}
+
+void TTestRoot::RootChanged() {}
+
+void TTestRoot::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  // A legacy name that is still read into Caption but never written.
+  filer.DefineProperty(
+      u"OldCaption", [this](TReader& reader) { FCaption = reader.ReadString(); }, nullptr, false);
+  filer.DefineBinaryProperty(
+      u"Blob",
+      [this](TStream& stream) {
+        FBlob.resize(static_cast<size_t>(stream.Size()));
+        stream.ReadBuffer(FBlob.data(), stream.Size());
+        if (!FBlob.empty() && FBlob[0] == 0xEE) throw EReadError("Bad blob");
+      },
+      [this](TStream& stream) { stream.WriteBuffer(FBlob.data(), FBlob.size()); }, !FBlob.empty());
+}
+
+void TTestRoot::GetChildren(const TGetChildProc& proc, TComponent*) {
+  // Series first, then tools, like a chart.
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (dynamic_cast<TTestSeries*>(Components(i))) proc(Components(i));
+  }
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (dynamic_cast<TTestTool*>(Components(i))) proc(Components(i));
+  }
+}
+
+void TTestRoot::LoadFinished() {
+  inherited::LoadFinished();
+  LoadFinishedLog().push_back(Name().empty() ? ClassName() : Name());
+}
+
+KEL_PROPERTIES(TTestSeries,
+               Property(u"Color", &TTestSeries::FColor, &TTestSeries::FColor).Default(clDefault),
+               Property(u"Title", &TTestSeries::FTitle, &TTestSeries::FTitle),
+               Property(u"Source", &TTestSeries::FSource, &TTestSeries::FSource))
+
+void TTestSeries::LoadFinished() {
+  inherited::LoadFinished();
+  LoadFinishedLog().push_back(Name());
+}
+
+KEL_PROPERTIES(TTestTool,
+               Property(u"Active", &TTestTool::FActive, &TTestTool::FActive).Default(true),
+               Property(u"Series", &TTestTool::FSeries, &TTestTool::FSeries))
+
+void TTestTool::LoadFinished() {
+  inherited::LoadFinished();
+  LoadFinishedLog().push_back(Name());
+}
+
+KEL_PROPERTIES(TTestBroken)
+
+TTestBroken::TTestBroken(TComponent* owner) : TComponent(owner) {
+  throw EComponentError("Broken on purpose");
+}
+
+void RegisterTestClasses() {
+  static const TClassRegistration registration{
+      &TTestRoot::StaticClassInfo(), &TTestSeries::StaticClassInfo(), &TTestTool::StaticClassInfo(),
+      &TTestBroken::StaticClassInfo()};
+}
+
+}  // namespace kel::testmodel
