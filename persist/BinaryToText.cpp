@@ -39,7 +39,7 @@ constexpr std::array<char, 512> kHexPairs = [] {
 // pages instead of copying them; callers reserve room and write into it.
 class TextBuffer {
  public:
-  TextBuffer() = default;
+  TextBuffer() { Grow(0); }
   TextBuffer(const TextBuffer&) = delete;
   TextBuffer& operator=(const TextBuffer&) = delete;
   ~TextBuffer() { std::free(FData); }
