@@ -13,5 +13,6 @@ for target in "$root"/build-fuzz/fuzz/fuzz_*; do
   seeds="$root/fuzz/corpus/$name"
   echo "-- fuzzing $name for ${seconds}s"
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$root/build-fuzz/" \
     "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>&1 | tail -n 12
 done
