@@ -235,6 +235,9 @@ void TWriter::DefineProperty(std::u16string_view name, const TReaderProc&,
                              const TWriterProc& writeData, bool hasData) {
   if (!hasData || !writeData) return;
   WritePropertyName(name);
+  // Names inside the value (a collection's items) do not belong to the path.
+  TScopeRestore<std::u16string> keepPath(FPropPath);
+  FPropPath.clear();
   writeData(*this);
 }
 
