@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "TestModel.h"
+#include "tests/persist/TestModel.h"
 #include "persist/Descriptors.h"
 #include "persist/Exceptions.h"
 

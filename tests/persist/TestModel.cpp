@@ -1,8 +1,9 @@
-#include "TestModel.h"
+#include "tests/persist/TestModel.h"
 
 #include "persist/ClassRegistry.h"
 #include "persist/Exceptions.h"
 #include "persist/Reader.h"
+#include "persist/Writer.h"
 
 namespace kel::testmodel {
 
@@ -26,6 +27,12 @@ void TTestPen::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+void TTestPen::DefineProperties(TFiler& filer) {
+  inherited::DefineProperties(filer);
+  filer.DefineProperty(
+      u"Fail", nullptr, [](TWriter&) { throw EWriteError("Failed on purpose"); }, FailOnWrite);
+}
+
 KEL_PROPERTIES(TTestWhitePen, Property(u"Glow", &TTestWhitePen::FGlow, &TTestWhitePen::FGlow),
                Redeclared(u"Color").Default(clWhite))
 
@@ -38,7 +45,8 @@ const TClassInfo& TTestRoot::StaticClassInfo() {
       {
           Property(u"Caption", &TTestRoot::FCaption, &TTestRoot::FCaption),
           Property(u"Shape", &TTestRoot::FShape, &TTestRoot::FShape).Default(tsCircle),
-          Property(u"Styles", &TTestRoot::FStyles, &TTestRoot::FStyles).Default(TTestStyles{}),
+          Property(u"Styles", &TTestRoot::FStyles, &TTestRoot::FStyles)
+              .Default(TTestStyles{tyBold}),
           Property(u"Ratio", &TTestRoot::FRatio, &TTestRoot::FRatio),
           Property(u"Count", &TTestRoot::FCount, &TTestRoot::SetCount).Default(0),
           Property(u"Big", &TTestRoot::FBig, &TTestRoot::FBig).Default(0),
@@ -95,7 +103,11 @@ void TTestRoot::DefineProperties(TFiler& filer) {
         stream.ReadBuffer(FBlob.data(), stream.Size());
         if (!FBlob.empty() && FBlob[0] == 0xEE) throw EReadError("Bad blob");
       },
-      [this](TStream& stream) { stream.WriteBuffer(FBlob.data(), FBlob.size()); }, !FBlob.empty());
+      [this](TStream& stream) {
+        FWritingSeen = ComponentState().Contains(csWriting);
+        stream.WriteBuffer(FBlob.data(), FBlob.size());
+      },
+      !FBlob.empty());
 }
 
 void TTestRoot::GetChildren(const TGetChildProc& proc, TComponent*) {
@@ -125,7 +137,8 @@ void TTestSeries::LoadFinished() {
 
 KEL_PROPERTIES(TTestTool,
                Property(u"Active", &TTestTool::FActive, &TTestTool::FActive).Default(true),
-               Property(u"Series", &TTestTool::FSeries, &TTestTool::FSeries))
+               Property(u"Series", &TTestTool::FSeries, &TTestTool::FSeries),
+               Property(u"Hint", &TTestTool::FHint, &TTestTool::FHint).NoDefault())
 
 void TTestTool::LoadFinished() {
   inherited::LoadFinished();

@@ -29,8 +29,10 @@ class TTestPen : public TPersistent {
   int32_t FWidth = 1;
   int32_t DefaultWidth = 1;
   bool FVisible = true;
+  bool FailOnWrite = false;  // makes the extra entry "Fail" raise while written
   bool IsWidthStored() const { return FWidth != DefaultWidth; }
   void Assign(const TPersistent* source) override;
+  void DefineProperties(TFiler& filer) override;
 };
 
 // Same properties; Color is redeclared with default clWhite.
@@ -62,7 +64,7 @@ class TTestRoot : public TComponent {
 
   std::u16string FCaption;
   TTestShape FShape = tsCircle;
-  TTestStyles FStyles;
+  TTestStyles FStyles{tyBold};
   double FRatio = 0;
   int32_t FCount = 0;
   int64_t FBig = 0;
@@ -77,6 +79,7 @@ class TTestRoot : public TComponent {
   TMethod FOnChange;
   std::vector<uint8_t> FBlob;
   int FSetterCalls = 0;
+  bool FWritingSeen = false;  // csWriting was set while the extra entries were written
 
   TTestPen* GetPen();  // created on first access
   void SetPen(TTestPen* pen) { GetPen()->Assign(pen); }
@@ -125,6 +128,7 @@ class TTestTool : public TComponent {
   explicit TTestTool(TComponent* owner) : TComponent(owner) {}
   bool FActive = true;
   TTestSeries* FSeries = nullptr;
+  std::u16string FHint;  // nodefault text
   void LoadFinished() override;
 };
 
