@@ -5,9 +5,12 @@
 
 #include <vector>
 
+#include "persist/IntegerIdents.h"
+
 namespace kel {
 
 class TComponent;
+class TStream;
 
 class IChartSeries {
  public:
@@ -16,6 +19,15 @@ class IChartSeries {
   virtual bool Active() const = 0;
   virtual void SetActive(bool value) = 0;
   virtual bool ShowInLegend() const = 0;
+  // The series' own colour; clDefault while it is automatic.
+  virtual TColor SeriesColor() const = 0;
+  virtual void SetSeriesColor(TColor value) = 0;
+  // Lets go of the series' data source, if any.
+  virtual void ClearDataSource() = 0;
+  // Replaces the series' values by one data block read from the stream's
+  // position (the layout of files that keep values after the component
+  // stream), leaving the position after the block.
+  virtual void ReadSeriesData(TStream& stream) = 0;
   // Set on series that the chart does not write.
   virtual bool DontSerialize() const = 0;
   // The marks that decide, for the duration of one save, whether the series
