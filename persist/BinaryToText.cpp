@@ -23,6 +23,8 @@ constexpr int64_t kHexLineBytes = 32;
 constexpr int64_t kHexChunkBytes = 2048 * kHexLineBytes;  // binary read per step
 constexpr char kLineEnd[] = "\r\n";
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+// Texts up to this size are collected in memory and written at once.
+constexpr size_t kCollectLimit = 4 * 1024 * 1024;
 
 // "00" to "FF", indexed by byte value.
 constexpr std::array<char, 512> kHexPairs = [] {
@@ -35,18 +37,24 @@ constexpr std::array<char, 512> kHexPairs = [] {
   return pairs;
 }();
 
-// The output text. Grown with realloc, which moves large blocks by remapping
-// pages instead of copying them; callers reserve room and write into it.
-class TextBuffer {
+// Where the text goes. It is first collected in memory, up to a limit; past
+// the limit the rest of the record is only checked, its text dropped as it
+// comes, and the caller converts the record again with the text streamed to
+// the output in pieces. So a large stream never needs its whole text in
+// memory, and a bad one still leaves the output untouched.
+class TextSink {
  public:
-  TextBuffer() { Grow(0); }
-  TextBuffer(const TextBuffer&) = delete;
-  TextBuffer& operator=(const TextBuffer&) = delete;
-  ~TextBuffer() { std::free(FData); }
+  // Collects up to `limit` characters, then drops the text.
+  explicit TextSink(size_t limit) : FLimit(limit) { Grow(kFirstCapacity); }
+  // Writes the text to `output` whenever kStreamPiece characters have gathered.
+  explicit TextSink(TStream& output) : FOutput(&output) { Grow(kStreamPiece); }
+  TextSink(const TextSink&) = delete;
+  TextSink& operator=(const TextSink&) = delete;
+  ~TextSink() { std::free(FData); }
 
   // Room for at least `count` more characters; returns where they go.
   char* Reserve(size_t count) {
-    if (FCapacity - FSize < count) Grow(count);
+    if (FCapacity - FSize < count) MakeRoom(count);
     return FData + FSize;
   }
   // Marks the characters up to `end` (inside the reserved room) as written.
@@ -71,19 +79,42 @@ class TextBuffer {
     Commit(std::to_chars(out, out + 24, value).ptr);
   }
 
-  const char* Data() const { return FData; }
-  size_t Size() const { return FSize; }
+  // True once the collected text passed its limit and is being dropped.
+  bool Dropping() const { return FDropping; }
+  // The collected text (while not dropping).
+  std::string_view Text() const { return std::string_view(FData, FSize); }
+  // Writes out what has gathered for the output.
+  void Flush() {
+    if (FOutput != nullptr) FOutput->WriteBuffer(FData, static_cast<int64_t>(FSize));
+    FSize = 0;
+  }
 
  private:
-  void Grow(size_t count) {
-    size_t capacity = FCapacity < 4096 ? 4096 : FCapacity * 2;
-    while (capacity - FSize < count) capacity *= 2;
+  static constexpr size_t kFirstCapacity = 64 * 1024;
+  static constexpr size_t kStreamPiece = 1024 * 1024;
+
+  void MakeRoom(size_t count) {
+    if (FOutput != nullptr) {
+      Flush();
+    } else if (FDropping || FSize + count > FLimit) {
+      FDropping = true;
+      FSize = 0;
+    }
+    if (FCapacity - FSize < count) Grow(FSize + count);
+  }
+
+  void Grow(size_t needed) {
+    size_t capacity = std::max(FCapacity, kFirstCapacity);
+    while (capacity < needed) capacity *= 2;
     void* data = std::realloc(FData, capacity);
     if (data == nullptr) throw std::bad_alloc();
     FData = static_cast<char*>(data);
     FCapacity = capacity;
   }
 
+  TStream* FOutput = nullptr;
+  size_t FLimit = 0;
+  bool FDropping = false;
   char* FData = nullptr;
   size_t FSize = 0;
   size_t FCapacity = 0;
@@ -95,7 +126,8 @@ bool IsOrderValue(TValueType tag) {
 
 class TBinaryToText {
  public:
-  explicit TBinaryToText(TStream& input) : FReader(input, kDefaultFilerBufferSize) {}
+  TBinaryToText(TStream& input, TextSink& text)
+      : FReader(input, kDefaultFilerBufferSize), FText(text) {}
 
   void Convert() {
     FReader.ReadSignature();
@@ -103,7 +135,6 @@ class TBinaryToText {
   }
   // The byte order mark is only needed when some name is not pure ASCII.
   bool NeedsByteOrderMark() const { return FNonAsciiIdent; }
-  const TextBuffer& Text() const { return FText; }
 
  private:
   // Raises the nesting error when one more level would pass the bound.
@@ -127,15 +158,45 @@ class TBinaryToText {
     WriteIndent();
   }
 
-  void WriteIdent(std::u16string_view ident) {
-    if (IsAscii(ident)) {
-      char* out = FText.Reserve(ident.size());
-      for (const char16_t c : ident) *out++ = static_cast<char>(c);
-      FText.Commit(out);
+  // Names (short strings) are kept as their UTF-8 bytes: nearly all are ASCII
+  // and go to the text as they are; the others take the form that decoding
+  // them (as ReadStr does) and encoding them again gives.
+  void ReadName(std::string& name) {
+    uint8_t length = 0;
+    FReader.Read(&length, 1);
+    name.resize(length);
+    FReader.Read(name.data(), length);
+  }
+
+  void WriteIdent(std::string_view utf8) {
+    if (IsAscii(utf8)) {
+      FText.Append(utf8);
     } else {
-      FText.Append(Utf16ToUtf8(ident));
+      FText.Append(Utf16ToUtf8(Utf8ToUtf16(utf8)));
       FNonAsciiIdent = true;
     }
+  }
+
+  int32_t ReadLength() {
+    uint8_t bytes[4];
+    FReader.Read(bytes, sizeof bytes);
+    const int32_t length = static_cast<int32_t>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) |
+                                                (static_cast<uint32_t>(bytes[3]) << 24));
+    if (length < 0) throw EReadError(kSReadError);
+    return length;
+  }
+
+  // Reads in pieces, so that a length field larger than the data costs no
+  // more memory than the data that is there.
+  std::string ReadBytes(int32_t length) {
+    std::string bytes;
+    while (bytes.size() < static_cast<size_t>(length)) {
+      const size_t done = bytes.size();
+      const size_t piece = std::min<size_t>(static_cast<size_t>(length) - done, kHexChunkBytes);
+      bytes.resize(done + piece);
+      FReader.Read(bytes.data() + done, static_cast<int64_t>(piece));
+    }
+    return bytes;
   }
 
   void ConvertObject() {
@@ -143,9 +204,11 @@ class TBinaryToText {
     TFilerFlags flags = 0;
     int32_t childPos = 0;
     FReader.ReadPrefix(flags, childPos);
-    const std::u16string className = FReader.ReadStr();
-    const std::u16string objectName = FReader.ReadStr();
-    FObjectName = Utf16ToUtf8(objectName.empty() ? className : objectName);
+    std::string className;
+    std::string objectName;
+    ReadName(className);
+    ReadName(objectName);
+    FObjectName = objectName.empty() ? className : objectName;
 
     WriteIndent();
     if (flags & ffInherited) {
@@ -180,10 +243,9 @@ class TBinaryToText {
   }
 
   void ConvertProperty() {
-    const std::u16string name = FReader.ReadStr();
-    FPropName = Utf16ToUtf8(name);
+    ReadName(FPropName);
     WriteIndent();
-    WriteIdent(name);
+    WriteIdent(FPropName);
     FText.Append(" = ");
     ConvertValue();
     FText.Append(kLineEnd);
@@ -216,13 +278,19 @@ class TBinaryToText {
       case vaDate:
         AppendGeneralFloat(FReader.ReadDate(), 'd');
         break;
-      case vaString:
+      case vaString: {
+        FReader.ReadValue();
+        ReadName(FValue);
+        ConvertString(std::string_view(FValue));
+        break;
+      }
       case vaLString:
-        ConvertString(FReader.ReadString(), false);
+        FReader.ReadValue();
+        ConvertString(std::string_view(ReadBytes(ReadLength())));
         break;
       case vaWString:
       case vaUTF8String:
-        ConvertString(FReader.ReadString(), true);
+        ConvertString(std::u16string_view(FReader.ReadString()));
         break;
       case vaBinary:
         ConvertBinary();
@@ -234,14 +302,19 @@ class TBinaryToText {
         ConvertCollection();
         break;
       case vaIdent:
+        FReader.ReadValue();
+        ReadName(FValue);
+        WriteIdent(FValue);
+        break;
       case vaFalse:
       case vaTrue:
       case vaNil:
       case vaNull:
-        WriteIdent(FReader.ReadIdent());
+        FText.Append(Utf16ToUtf8(FReader.ReadIdent()));
         break;
       default:
-        throw EReadError("Error reading " + FObjectName + "." + FPropName + ": " +
+        throw EReadError("Error reading " + Utf16ToUtf8(Utf8ToUtf16(FObjectName)) + "." +
+                         Utf16ToUtf8(Utf8ToUtf16(FPropName)) + ": " +
                          std::to_string(static_cast<int>(tag)));
     }
   }
@@ -305,25 +378,29 @@ class TBinaryToText {
   void ConvertSet() {
     FReader.ReadValue();
     FText.Append('[');
-    bool first = true;
-    for (std::u16string name = FReader.ReadStr(); !name.empty(); name = FReader.ReadStr()) {
-      if (!first) FText.Append(", ");
-      first = false;
-      WriteIdent(name);
+    for (ReadName(FValue); !FValue.empty();) {
+      WriteIdent(FValue);
+      ReadName(FValue);
+      if (!FValue.empty()) FText.Append(", ");
     }
     FText.Append(']');
   }
 
   // Escaped characters are written as "#code"; the others go in quoted runs of
-  // at most 64 characters per line. Wide strings escape everything outside
-  // printable ASCII so that the text stays ASCII; narrow strings keep their
-  // 8-bit characters, written back in the code page they were read with.
-  void ConvertString(std::u16string_view text, bool wide) {
+  // at most 64 characters per line. Wide strings (UTF-16 code units) escape
+  // everything outside printable ASCII, so that the text stays ASCII. Narrow
+  // strings (bytes in the ANSI code page) keep their 8-bit characters as the
+  // bytes they were stored as.
+  template <typename Char>
+  void ConvertString(std::basic_string_view<Char> text) {
     if (text.empty()) {
       FText.Append("''");
       return;
     }
-    auto needsEscape = [wide](char16_t c) { return c < 32 || c == '\'' || (wide && c > 127); };
+    auto needsEscape = [](Char c) {
+      const auto code = static_cast<std::make_unsigned_t<Char>>(c);
+      return code < 32 || code == '\'' || (sizeof(Char) > 1 && code > 127);
+    };
     ++FNestingLevel;
     if (text.size() > kStringLineLength) NewLine();
     size_t i = 0;
@@ -331,14 +408,16 @@ class TBinaryToText {
     while (i < text.size()) {
       if (needsEscape(text[i])) {
         FText.Append('#');
-        FText.AppendInteger(static_cast<unsigned>(text[i]));
+        FText.AppendInteger(static_cast<std::make_unsigned_t<Char>>(text[i]) + 0u);
         ++i;
       } else {
         const size_t runStart = i;
         while (i < text.size() && !needsEscape(text[i]) && i - lineStart < kStringLineLength) ++i;
-        FText.Append('\'');
-        AppendRun(text.substr(runStart, i - runStart));
-        FText.Append('\'');
+        char* out = FText.Reserve(i - runStart + 2);
+        *out++ = '\'';
+        for (size_t k = runStart; k < i; ++k) *out++ = static_cast<char>(text[k]);
+        *out++ = '\'';
+        FText.Commit(out);
       }
       if (i - lineStart >= kStringLineLength && i < text.size()) {
         FText.Append(" +");
@@ -347,16 +426,6 @@ class TBinaryToText {
       }
     }
     --FNestingLevel;
-  }
-
-  void AppendRun(std::u16string_view run) {
-    if (IsAscii(run)) {
-      char* out = FText.Reserve(run.size());
-      for (const char16_t c : run) *out++ = static_cast<char>(c);
-      FText.Commit(out);
-    } else {
-      FText.Append(Utf16ToAnsi(run));
-    }
   }
 
   // The block is read in large chunks and rendered through a byte-pair table,
@@ -369,6 +438,10 @@ class TBinaryToText {
         static_cast<int32_t>(lengthBytes[0] | (lengthBytes[1] << 8) | (lengthBytes[2] << 16) |
                              (static_cast<uint32_t>(lengthBytes[3]) << 24));
     if (length < 0) throw EReadError(kSReadError);
+    if (FText.Dropping()) {
+      FReader.SkipBytes(length);
+      return;
+    }
     FText.Append('{');
     ++FNestingLevel;
     const bool ownLines = length >= kHexLineBytes;
@@ -401,21 +474,42 @@ class TBinaryToText {
   }
 
   TReader FReader;
-  TextBuffer FText;
+  TextSink& FText;
   int FNestingLevel = 0;
   int FDepth = 0;
-  std::string FObjectName;  // for error messages: the object name, or its class name
+  // For error messages: the object name (its class name when it has none) and
+  // the property name read last, as UTF-8 bytes.
+  std::string FObjectName;
   std::string FPropName;
+  std::string FValue;  // reused for identifier, set element and short string values
   bool FNonAsciiIdent = false;
 };
 
 }  // namespace
 
 void ComponentBinaryToText(TStream& input, TStream& output) {
-  TBinaryToText converter(input);
-  converter.Convert();
-  if (converter.NeedsByteOrderMark()) output.WriteBuffer(kByteOrderMark, 3);
-  output.WriteBuffer(converter.Text().Data(), static_cast<int64_t>(converter.Text().Size()));
+  // A stream that cannot be read again has its whole text collected.
+  const int64_t start = input.Position();
+  const bool canReread = start >= 0;
+  bool needsMark = false;
+  {
+    TextSink collected(canReread ? kCollectLimit : SIZE_MAX);
+    TBinaryToText first(input, collected);
+    first.Convert();
+    needsMark = first.NeedsByteOrderMark();
+    if (!collected.Dropping()) {
+      if (needsMark) output.WriteBuffer(kByteOrderMark, 3);
+      output.WriteBuffer(collected.Text().data(), static_cast<int64_t>(collected.Text().size()));
+      return;
+    }
+  }
+  // The record is sound: convert it again, straight into the output.
+  if (input.Seek(start, TSeekOrigin::soBeginning) != start) throw EReadError(kSReadError);
+  TextSink streamed(output);
+  if (needsMark) streamed.Append(kByteOrderMark);
+  TBinaryToText second(input, streamed);
+  second.Convert();
+  streamed.Flush();
 }
 
 }  // namespace kel

@@ -9,7 +9,10 @@ namespace kel {
 // Reads a signature and one object record from `input` (at its position) and
 // appends their text form to `output`: CR LF line ends, two spaces per level,
 // preceded by a UTF-8 byte order mark when a name needs non-ASCII UTF-8. The
-// text is built in memory first, so `output` receives nothing on failure.
+// whole record is checked before any text goes out, so `output` receives
+// nothing on failure. A text of a few megabytes at most is collected in memory
+// and written at once; a larger one is written in pieces while the record is
+// read a second time. The input is left standing right after the record.
 void ComponentBinaryToText(TStream& input, TStream& output);
 
 // Deepest nesting of object records, lists and collections that the text

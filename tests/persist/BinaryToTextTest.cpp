@@ -282,6 +282,9 @@ TEST(ComponentBinaryToText, NonAsciiNamesAddAByteOrderMark) {
     w.WriteListEnd();
   });
   EXPECT_EQ(ToText(named), Lines("\xEF\xBB\xBFobject Gr\xC3\xBCn: TChart\n  Title = #252\nend\n"));
+  // Bytes that are no UTF-8 read as U+FFFD, which is not ASCII either.
+  EXPECT_EQ(ToText(Hex("54 50 46 30 06 54 43 68 61 72 74 00 01 50 07 02 78 FF 00 00")),
+            Lines("\xEF\xBB\xBFobject TChart\n  P = x\xEF\xBF\xBD\nend\n"));
   // A non-ASCII string value alone is escaped and needs no mark.
   EXPECT_EQ(ValueText([](TWriter& w) { w.WriteString(u"\u00FC"); }), "#252");
 }
@@ -293,6 +296,58 @@ TEST(ComponentBinaryToText, InputStandsAfterTheRecord) {
   TMemoryStream output;
   ComponentBinaryToText(input, output);
   EXPECT_EQ(input.Position(), static_cast<int64_t>(bytes.size() - 2));
+}
+
+// A stream that can only be read forward, so its text must be collected whole.
+class ForwardOnlyStream : public TStream {
+ public:
+  explicit ForwardOnlyStream(std::vector<uint8_t> bytes) : FBytes(std::move(bytes)) {}
+  int64_t Read(void* buffer, int64_t count) override { return FBytes.Read(buffer, count); }
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t, TSeekOrigin) override { return -1; }
+
+ private:
+  TMemoryStream FBytes;
+};
+
+// Large texts go out in pieces after a first reading has checked the record;
+// the result is the same as when the whole text is collected.
+TEST(ComponentBinaryToText, LargeTextsAreStreamedAfterACheck) {
+  const auto bytes = Written([](TWriter& w) {
+    w.WriteSignature();
+    w.WriteUTF8Str(u"TChart");
+    w.WriteUTF8Str(u"Gr\u00FCn");
+    w.WriteListEnd();
+    for (int i = 0; i < 3; ++i) {
+      w.WriteUTF8Str(u"TLineSeries");
+      w.WriteUTF8Str(u"");
+      w.WriteUTF8Str(u"Data");
+      WriteBinary(w, 1000000);
+      w.WriteUTF8Str(u"Title");
+      w.WriteString(u"x");
+      w.WriteListEnd();
+      w.WriteListEnd();
+    }
+    w.WriteListEnd();
+  });
+  ForwardOnlyStream forwardOnly(bytes);
+  TMemoryStream collected;
+  ComponentBinaryToText(forwardOnly, collected);
+  const std::string text = ToText(bytes);
+  EXPECT_GT(text.size(), 6000000u);
+  EXPECT_EQ(text, std::string(collected.Bytes().begin(), collected.Bytes().end()));
+  const std::string head = "\xEF\xBB\xBFobject Gr\xC3\xBCn: TChart\r\n  object TLineSeries\r\n";
+  const std::string tail = "3F40}\r\n    Title = 'x'\r\n  end\r\nend\r\n";
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+
+  // A fault after megabytes of text still leaves the output untouched.
+  auto damaged = bytes;
+  damaged[damaged.size() - 3] = 0x16;
+  TMemoryStream input(damaged);
+  TMemoryStream output;
+  EXPECT_THROW(ComponentBinaryToText(input, output), EReadError);
+  EXPECT_EQ(output.Size(), 0);
 }
 
 struct ErrorCase {
