@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "tests/persist/TestModel.h"
 #include "persist/Descriptors.h"
 #include "persist/Exceptions.h"
+#include "tests/persist/TestModel.h"
 
 namespace kel::testmodel {
 namespace {

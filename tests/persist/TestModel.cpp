@@ -40,6 +40,16 @@ KEL_PROPERTIES(TTestItem, Property(u"Value", &TTestItem::FValue, &TTestItem::FVa
                Property(u"Caption", &TTestItem::FCaption, &TTestItem::FCaption),
                Property(u"Link", &TTestItem::FLink, &TTestItem::FLink))
 
+void TTestItem::Assign(const TPersistent* source) {
+  if (const auto* item = dynamic_cast<const TTestItem*>(source)) {
+    FValue = item->FValue;
+    FCaption = item->FCaption;
+    FLink = item->FLink;
+    return;
+  }
+  inherited::Assign(source);
+}
+
 const TClassInfo& TTestRoot::StaticClassInfo() {
   static const TClassInfo info = DeclareClass<TTestRoot>(
       {
@@ -149,6 +159,37 @@ KEL_PROPERTIES(TTestBroken)
 
 TTestBroken::TTestBroken(TComponent* owner) : TComponent(owner) {
   throw EComponentError("Broken on purpose");
+}
+
+void FillSample(TTestRoot& root) {
+  root.SetName(u"Root1");
+  root.FCaption = u"Hi";
+  root.FShape = tsSquare;
+  root.FStyles = {tyItalic, tyUnderline};
+  root.FRatio = 1.5;
+  root.FCount = 300;
+  root.FCursor = crHandPoint;
+  root.FMargins[0] = 4;
+  root.GetPen()->FColor = clRed;
+  root.Border()->FColor = clBlack;  // redeclared default clWhite: written
+  root.Lines()->Add(u"one");
+  root.Lines()->Add(u"zwei \u00fc");
+  // The tool is owned before the series, but GetChildren hands the series first.
+  auto* tool = new TTestTool(&root);
+  tool->SetName(u"Tool1");
+  auto* series = new TTestSeries(&root);
+  series->SetName(u"Series1");
+  series->FTitle = u"S";
+  series->FColor = TColor(0x123456);
+  tool->FSeries = series;
+  tool->FActive = false;
+  auto* item = root.Items()->Add<TTestItem>();
+  item->FValue = 2;
+  item->FLink = series;
+  root.FMaster = series;
+  root.FOnChange = {reinterpret_cast<void*>(&TTestRoot::RootChanged), &root};
+  root.FBlob = {1, 2, 3};
+  root.SetDesignInfo(5);
 }
 
 void RegisterTestClasses() {

@@ -54,6 +54,7 @@ class TTestItem : public TCollectionItem {
   double FValue = 0;
   std::u16string FCaption;
   TTestSeries* FLink = nullptr;
+  void Assign(const TPersistent* source) override;
 };
 
 class TTestRoot : public TComponent {
@@ -139,6 +140,9 @@ class TTestBroken : public TComponent {
  public:
   explicit TTestBroken(TComponent* owner);
 };
+
+// Gives root a name, non-default values of most kinds, a series and a tool.
+void FillSample(TTestRoot& root);
 
 // Registers the test classes for the life of the test program.
 void RegisterTestClasses();

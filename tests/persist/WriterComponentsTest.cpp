@@ -30,48 +30,38 @@ TEST(WriterComponents, AFreshRootWritesOnlyNodefaultEntriesAndItsCollection) {
 
 TEST(WriterComponents, ARecordInSlotOrderWithSubObjectsExtrasAndChildren) {
   TTestRoot root(nullptr);
-  root.SetName(u"Root1");
-  root.FCaption = u"Hi";
-  root.FShape = tsSquare;
-  root.FStyles = {tyItalic, tyUnderline};
-  root.FRatio = 1.5;
-  root.GetPen()->FColor = clRed;
-  root.Border()->FColor = clBlack;  // redeclared default clWhite: written
-  root.Items()->Add<TTestItem>()->FValue = 2;
-  root.Lines()->Add(u"one");
-  auto* series = new TTestSeries(&root);
-  series->SetName(u"Series1");
-  auto* tool = new TTestTool(&root);  // created first below the series in the
-  tool->SetName(u"Tool1");            // owner's list, written after it
-  tool->FSeries = series;
-  root.FMaster = series;
-  root.FOnChange = {reinterpret_cast<void*>(&TTestRoot::RootChanged), &root};
-  root.FBlob = {1, 2, 3};
-  root.SetDesignInfo(5);
-
+  FillSample(root);
   EXPECT_EQ(AsText(WriteRoot(root)),
             "object Root1: TTestRoot\n"
             "  Caption = 'Hi'\n"
             "  Shape = tsSquare\n"
             "  Styles = [tyItalic, tyUnderline]\n"
             "  Ratio = 1.500000000000000000\n"
+            "  Count = 300\n"
+            "  Cursor = crHandPoint\n"
             "  PlainInt = 0\n"
             "  Flagged = False\n"
+            "  MarginLeft = 4\n"
             "  Pen.Color = clRed\n"
             "  Border.Color = clBlack\n"
             "  Items = <\n"
             "    item\n"
             "      Value = 2.000000000000000000\n"
+            "      Link = Series1\n"
             "    end>\n"
             "  Lines.Strings = (\n"
-            "    'one')\n"
+            "    'one'\n"
+            "    'zwei '#252)\n"
             "  Master = Series1\n"
             "  OnChange = RootChanged\n"
             "  Left = 5\n"
             "  Blob = {010203}\n"
             "  object Series1: TTestSeries\n"
+            "    Color = 1193046\n"
+            "    Title = 'S'\n"
             "  end\n"
             "  object Tool1: TTestTool\n"
+            "    Active = False\n"
             "    Series = Series1\n"
             "    Hint = ''\n"
             "  end\n"
