@@ -1,5 +1,6 @@
 #include "model/Picture.h"
 
+#include <algorithm>
 #include <mutex>
 #include <stdexcept>
 
@@ -82,9 +83,10 @@ void TPicture::ReadData(TStream& stream) {
     stream.ReadBuffer(&nameLength, 1);
     std::string name(nameLength, '\0');
     stream.ReadBuffer(name.data(), nameLength);
-    // An unknown format leaves the picture empty and its bytes unread.
-    std::u16string className = FindGraphicClass(AnsiToUtf16(name));
-    if (!className.empty()) {
+    // An unknown format leaves the picture empty and its bytes unread. A
+    // known one keeps the name as the file spells it, to write it back so.
+    std::u16string className = AnsiToUtf16(name);
+    if (!FindGraphicClass(className).empty()) {
       auto graphic = std::make_unique<TGraphic>();
       graphic->ClassName = std::move(className);
       graphic->Data.resize(static_cast<size_t>(stream.Size() - stream.Position()));
@@ -97,7 +99,8 @@ void TPicture::ReadData(TStream& stream) {
 
 void TPicture::WriteData(TStream& stream) const {
   const std::string name = Utf16ToAnsi(FGraphic->ClassName);
-  const auto nameLength = static_cast<uint8_t>(name.size());
+  // The length has one byte; a longer name could never be read back whole.
+  const auto nameLength = static_cast<uint8_t>(std::min<size_t>(name.size(), 255));
   stream.WriteBuffer(&nameLength, 1);
   stream.WriteBuffer(name.data(), nameLength);
   stream.WriteBuffer(FGraphic->Data.data(), static_cast<int64_t>(FGraphic->Data.size()));
