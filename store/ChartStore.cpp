@@ -1,0 +1,165 @@
+#include "store/ChartStore.h"
+
+#include <array>
+#include <memory>
+
+#include "model/Chart.h"
+#include "persist/Writer.h"
+#include "store/AtomicFile.h"
+#include "store/ChartException.h"
+#include "store/ChartFile.h"
+#include "store/ChartTextXml.h"
+
+namespace kel {
+
+bool TChartReader::ReportError(const std::string& message) {
+  return CheckError ? CheckError(message) : true;
+}
+
+void ReadChartFromStream(TCustomChart* chart, TStream& stream, bool readData,
+                         const TProcKelCheckError& checkError) {
+  if (chart == nullptr) throw ChartException(InvalidChartMessage());
+  if (stream.Size() == 0) throw ChartException(EmptyChartFileMessage());
+  if (!IsChartStream(stream)) throw ChartException(WrongChartFileFormatMessage());
+  chart->SetAutoRepaint(false);
+  chart->ClearChart();
+
+  std::unique_ptr<TMemoryStream> converted;
+  TStream* source = &stream;
+  if (!IsBinaryChartStream(stream)) {
+    converted = std::make_unique<TMemoryStream>();
+    ChartTextToBinary(stream, *converted);
+    converted->SetPosition(0);
+    source = converted.get();
+  }
+  std::array<uint8_t, sizeof(kChartFileHeader)> header;
+  source->ReadBuffer(header.data(), header.size());
+
+  {
+    TChartReader reader(*source, kDefaultFilerBufferSize);
+    // An event handler that the chart does not have stays unassigned.
+    reader.OnFindMethod = [](TReader&, const std::u16string&, void*&, bool& error) {
+      error = false;
+    };
+    reader.CheckError = checkError;
+    const std::u16string name = chart->Name();
+    reader.ReadRootComponent(*chart);
+    if (!name.empty()) chart->SetName(name);
+  }
+
+  if (readData && source->Position() < source->Size()) {
+    for (IChartSeries* series : chart->SeriesList()) series->ReadSeriesData(*source);
+  }
+  chart->SetAutoRepaint(true);
+  chart->Invalidate();
+}
+
+void ReadChartFromFile(TCustomChart* chart, const std::string& fileName,
+                       const TProcKelCheckError& checkError) {
+  TFileStream file(WithDefaultChartExtension(fileName), fmOpenRead | fmShareDenyWrite);
+  ReadChartFromStream(chart, file, false, checkError);
+}
+
+namespace {
+
+// Marks every series for one save and clears the marks when it ends, however
+// it ends.
+class TSaveDataMarks {
+ public:
+  TSaveDataMarks(const TChartSeriesList& series, bool includeData) : FSeries(series) {
+    for (IChartSeries* s : FSeries) {
+      if (includeData) {
+        s->SetForceSaveData(true);
+      } else {
+        s->SetDontSaveData(true);
+      }
+    }
+  }
+  ~TSaveDataMarks() {
+    for (IChartSeries* s : FSeries) {
+      s->SetForceSaveData(false);
+      s->SetDontSaveData(false);
+    }
+  }
+  TSaveDataMarks(const TSaveDataMarks&) = delete;
+  TSaveDataMarks& operator=(const TSaveDataMarks&) = delete;
+
+ private:
+  const TChartSeriesList& FSeries;
+};
+
+// Empties the chart's name for the duration of a save and gives it back,
+// also when the save fails, so that a failed save never renames the chart.
+class TBlankName {
+ public:
+  explicit TBlankName(TCustomChart& chart)
+      : FChart(chart), FActive(!chart.ComponentState().Contains(csDesigning)) {
+    if (!FActive) return;
+    FName = chart.Name();
+    FChart.SetName(u"");
+  }
+  ~TBlankName() {
+    if (FActive) FChart.SetName(FName);
+  }
+  TBlankName(const TBlankName&) = delete;
+  TBlankName& operator=(const TBlankName&) = delete;
+
+ private:
+  TCustomChart& FChart;
+  bool FActive;
+  std::u16string FName;
+};
+
+void WriteChartBinary(TCustomChart& chart, TStream& target, bool includeData) {
+  WriteChartFileHeader(target);
+  TBlankName blankName(chart);
+  TSaveDataMarks marks(chart.SeriesList(), includeData);
+  TWriter writer(target, kDefaultFilerBufferSize);
+  // References to the chart's children are named relative to the chart's
+  // owner, as the window that owns the chart would have them.
+  writer.AssignRoot(chart.Owner() != nullptr ? chart.Owner() : &chart);
+  writer.WriteSignature();
+  writer.WriteComponent(chart);
+  // Flushed here so that a failing write is reported, not lost in a destructor.
+  writer.FlushBuffer();
+}
+
+}  // namespace
+
+void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, bool textForm) {
+  if (!textForm) {
+    WriteChartBinary(chart, stream, includeData);
+    return;
+  }
+  TMemoryStream binary;
+  WriteChartBinary(chart, binary, includeData);
+  binary.SetPosition(0);
+  ChartBinaryToText(binary, stream);
+}
+
+void WriteChartToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
+                      bool textForm) {
+  WriteFileAtomically(WithDefaultChartExtension(fileName), [&](TStream& file) {
+    WriteChartToStream(chart, file, includeData, textForm);
+  });
+}
+
+void WriteChartAsXmlToStream(TCustomChart& chart, TStream& stream, bool includeData,
+                             bool withHeader) {
+  // The document is built apart and then written, so that the stream never
+  // holds a mixture of text and XML.
+  TMemoryStream document;
+  WriteChartToStream(chart, document, includeData, true);
+  document.SetPosition(0);
+  ChartTextToXml(document, withHeader);
+  stream.WriteBuffer(document.Memory(), document.Size());
+}
+
+void WriteChartAsXmlToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
+                           bool withHeader) {
+  WriteFileAtomically(WithDefaultChartExtension(fileName), [&](TStream& file) {
+    WriteChartAsXmlToStream(chart, file, includeData, withHeader);
+  });
+}
+
+}  // namespace kel
