@@ -3,7 +3,6 @@
 #include "model/BackImage.h"
 #include "model/Brush.h"
 #include "model/ChartLink.h"
-#include "model/KelPanel.h"
 #include "model/Pen.h"
 #include "model/Shadow.h"
 
@@ -109,7 +108,6 @@ KEL_PROPERTIES(TChartWalls)
 
 TChartWalls::TChartWalls(TCustomKelPanel* parent)
     : FParent(parent),
-      FChart(dynamic_cast<IChartLink*>(parent)),
       FBack(std::make_unique<TChartBackWall>(parent)),
       FLeft(std::make_unique<TChartLeftWall>(parent)),
       FBottom(std::make_unique<TChartBottomWall>(parent)) {}

@@ -90,12 +90,11 @@ class TChartWalls : public TPersistent {
   KEL_CLASS(TChartWalls, TPersistent)
 
  public:
-  // The walls' Visible is the chart's View3DWalls, reached through parent
-  // when it is a chart.
   explicit TChartWalls(TCustomKelPanel* parent);
   ~TChartWalls() override;
 
-  // Replaces the chart whose View3DWalls the walls' Visible is.
+  // The chart whose View3DWalls is the walls' Visible; none until the chart
+  // sets it.
   void SetChart(IChartLink* chart) { FChart = chart; }
 
   TChartBackWall* Back() const { return FBack.get(); }
@@ -113,7 +112,7 @@ class TChartWalls : public TPersistent {
 
  private:
   TCustomKelPanel* FParent;
-  IChartLink* FChart;
+  IChartLink* FChart = nullptr;
   std::unique_ptr<TChartBackWall> FBack;
   std::unique_ptr<TChartLeftWall> FLeft;
   std::unique_ptr<TChartBottomWall> FBottom;

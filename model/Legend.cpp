@@ -5,7 +5,6 @@
 #include "model/ChartLink.h"
 #include "model/Font.h"
 #include "model/Gradient.h"
-#include "model/KelPanel.h"
 #include "model/LegendSymbol.h"
 #include "model/Pen.h"
 #include "model/Shadow.h"
@@ -38,7 +37,6 @@ KEL_PROPERTIES(TCustomChartLegend)
 
 TCustomChartLegend::TCustomChartLegend(TCustomKelPanel* parent)
     : TKelCustomShapePosition(parent),
-      FChart(dynamic_cast<IChartLink*>(parent)),
       FDividingLines(std::make_unique<TKelHiddenPen>(OnChange())),
       FSymbol(std::make_unique<TLegendSymbol>(OnChange())) {
   TKelGradient* gradient = Brush()->Gradient();

@@ -42,11 +42,10 @@ class TCustomChartLegend : public TKelCustomShapePosition {
   KEL_CLASS(TCustomChartLegend, TKelCustomShapePosition)
 
  public:
-  // The chart's series are reached through parent when it is a chart.
   explicit TCustomChartLegend(TCustomKelPanel* parent);
   ~TCustomChartLegend() override;
 
-  // Replaces the chart whose series the legend lists.
+  // The chart whose series the legend lists; none until the chart sets it.
   void SetChart(IChartLink* chart) { FChart = chart; }
 
   TLegendAlignment Alignment() const { return FAlignment; }
@@ -109,7 +108,7 @@ class TCustomChartLegend : public TKelCustomShapePosition {
   void Assign(const TPersistent* source) override;
 
  private:
-  IChartLink* FChart;
+  IChartLink* FChart = nullptr;
   TLegendAlignment FAlignment = laRight;
   bool FCheckBoxes = false;
   TCheckBoxesStyle FCheckBoxesStyle = cbsCheck;
