@@ -62,6 +62,7 @@ class TParser {
   // becomes the current token.
   std::vector<uint8_t> HexToBinary();
 
+  // Raises EParserError "MESSAGE on line N".
   [[noreturn]] void Error(std::string_view message) const;
   // The number conversion error for the current token: "'TEXT' is not a valid
   // KIND value" (KIND "integer" or "floating point").
@@ -78,9 +79,9 @@ class TParser {
   const char* ScanSymbol(const char* p) const;
   const char* ScanString(const char* p);
   const char* ScanNumber(const char* p);
-  TStream* FStream;
   std::string_view TokenText() const;
 
+  TStream* FStream;
   int64_t FOrigin;  // stream position of FBuffer[0]
   std::vector<char> FBuffer;
   char* FBufPtr;       // end of the valid bytes
