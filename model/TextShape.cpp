@@ -83,7 +83,8 @@ void TCustomTextShape::Assign(const TPersistent* source) {
     FTextAlign = shape->FTextAlign;
     FTextFormat = shape->FTextFormat;
     FVertTextAlign = shape->FVertTextAlign;
-    FText = shape->FText;
+    // Through the setter, so that a list of lines follows a single text.
+    SetText(shape->FText);
   }
   inherited::Assign(source);
 }

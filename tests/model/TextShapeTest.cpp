@@ -203,5 +203,15 @@ TEST(StringsShapeTest, AssignCopiesTheLines) {
   EXPECT_EQ(copy.Text(), u"X\r\nY");
 }
 
+TEST(StringsShapeTest, LinesFollowTheTextOfAPlainTextShapeAssignedToIt) {
+  TTextShape source(nullptr);
+  source.SetText(u"P\r\nQ");
+  TStringsShape copy(nullptr);
+  copy.SetText(u"old");
+  copy.Assign(&source);
+  EXPECT_EQ(copy.Lines()->Count(), 2);
+  EXPECT_EQ(copy.Caption(), u"P");
+}
+
 }  // namespace
 }  // namespace kel
