@@ -4,27 +4,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "app/QtFormServices.h"
 #include "app/TForm1.h"
+#include "model/Registration.h"
 #include "platform/OptionStore.h"
-#include "platform/qt/QtBatchProgress.h"
-#include "platform/qt/QtFileOpenDialog.h"
-#include "platform/qt/QtMessageBoxes.h"
 #include "store/ChartConversion.h"
-
-namespace {
-
-kel::FormServices ApplicationServices() {
-  return {
-      .CreateFileOpenDialog = [] { return std::make_unique<kel::QtFileOpenDialog>(); },
-      .CreateDirectorySearch = [] { return kel::CreateDirectorySearch(); },
-      .CreateBatchProgress = [] { return std::make_unique<kel::QtBatchProgress>(); },
-      .Messages = std::make_shared<kel::QtMessageBox>(),
-      .Failures = std::make_shared<kel::QtFailureReport>(),
-      .ConvertChartFile = kel::ConvertChartFile,
-  };
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
@@ -36,11 +20,12 @@ int main(int argc, char** argv) {
   parser.addOption(screenshot);
   parser.process(application);
 
-  // Start-up registrations: the chart reads the user's options; the chart
-  // classes are registered by the store on first use.
+  // Start-up registrations: the chart reads the user's options and every
+  // class a chart file can name is registered before any file is read.
   kel::SetUserOptions(kel::LoadUserOptionStore());
+  kel::RegisterModelClasses();
 
-  kel::TForm1 form(ApplicationServices());
+  kel::TForm1 form(kel::QtFormServices(kel::ConvertChartFile));
   form.show();
   if (parser.isSet(screenshot)) {
     QApplication::processEvents();

@@ -6,9 +6,13 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
+#include "model/Registration.h"
+#include "platform/OptionStore.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  kel::SetUserOptions(kel::LoadUserOptionStore());
+  kel::RegisterModelClasses();
   try {
     return kel::RunCommand(kel::ParseCommandLine(arguments), std::cout, std::cerr);
   } catch (const kel::UsageError& error) {

@@ -1,9 +1,9 @@
 #include "store/ChartConversion.h"
 
+#include "model/Chart.h"
 #include "persist/Stream.h"
-#include "store/AtomicFile.h"
-#include "store/ChartException.h"
 #include "store/ChartFile.h"
+#include "store/ChartStore.h"
 
 namespace kel {
 
@@ -18,14 +18,16 @@ std::string ChartOutputName(const std::string& path, const std::string& extensio
 }
 
 void ConvertChartFile(const std::string& path, bool includeData) {
-  // Until charts load into the object model, the text is the stream's own
-  // text, so there is nothing for includeData to choose yet.
-  (void)includeData;
-  TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
-  if (input.Size() == 0) throw ChartException(EmptyChartFileMessage());
-  if (!IsChartStream(input)) throw ChartException(WrongChartFileFormatMessage());
-  WriteFileAtomically(ChartOutputName(path, "txt"),
-                      [&](TStream& output) { ChartBinaryToText(input, output); });
+  // The chart belongs to a host component for the length of one file, as it
+  // would to a window: references to its children are written relative to it.
+  TComponent host(nullptr);
+  auto* chart = new TChart(&host);
+  {
+    TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
+    ReadChartFromStream(chart, input, true);
+  }
+  WriteChartToFile(*chart, ChartOutputName(path, "txt"), includeData, true);
+  // The values document joins here once charts can hold series.
 }
 
 }  // namespace kel

@@ -52,6 +52,10 @@ std::string BinaryChart() {
   return {bytes.begin(), bytes.end()};
 }
 const char* const kChartText = "object TChart\r\n  Width = 400\r\nend\r\n";
+// The same chart converted through the chart: its bounds, canvas and palette.
+const char* const kConvertedText =
+    "object TChart\r\n  Left = 0\r\n  Top = 0\r\n  Width = 400\r\n  Height = 250\r\n"
+    "  DefaultCanvas = 'TGDIPlusCanvas'\r\n  ColorPaletteIndex = 13\r\nend\r\n";
 
 TEST_F(KelconvTest, HelpAndVersion) {
   const Outcome help = Kelconv({"--help"});
@@ -142,8 +146,8 @@ TEST_F(KelconvTest, FolderConvertsEveryChartFileAndReportsEachFailure) {
   const Outcome run = Kelconv({"--no-data", charts});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, charts + "/bad.kel: Empty *.kel file\n");
-  EXPECT_EQ(test::ReadFile(charts + "/a.txt"), kChartText);
-  EXPECT_EQ(test::ReadFile(charts + "/b.txt"), kChartText);
+  EXPECT_EQ(test::ReadFile(charts + "/a.txt"), kConvertedText);
+  EXPECT_EQ(test::ReadFile(charts + "/b.txt"), kConvertedText);
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(charts)) {
     names.push_back(entry.path().filename().string());
@@ -159,7 +163,7 @@ TEST_F(KelconvTest, EveryPathIsTriedAndTheStatusTellsOfFailures) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, folder / "missing.kel" + ": Cannot open file \"" + folder / "missing.kel" +
                          "\". No such file or directory\n");
-  EXPECT_EQ(test::ReadFile(folder / "good.txt"), kChartText);
+  EXPECT_EQ(test::ReadFile(folder / "good.txt"), kConvertedText);
 
   const Outcome again = Kelconv({folder / "good.kel"});
   EXPECT_EQ(again.status, 0);

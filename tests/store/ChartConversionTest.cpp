@@ -50,7 +50,10 @@ class ConvertChartFileTest : public ::testing::Test {
 const char* const kBinaryChart =
     "60 30 57 01 54 50 46 30 06 54 43 68 61 72 74 00"
     "05 57 69 64 74 68 03 90 01 00 00";
-const char* const kChartText = "object TChart\r\n  Width = 400\r\nend\r\n";
+// What the chart above is written as: its bounds, its canvas and its palette.
+const char* const kChartText =
+    "object TChart\r\n  Left = 0\r\n  Top = 0\r\n  Width = 400\r\n  Height = 250\r\n"
+    "  DefaultCanvas = 'TGDIPlusCanvas'\r\n  ColorPaletteIndex = 13\r\nend\r\n";
 
 std::string BinaryChart() {
   const std::vector<uint8_t> bytes = test::Hex(kBinaryChart);
@@ -64,11 +67,10 @@ TEST_F(ConvertChartFileTest, WritesTheTextBesideTheInput) {
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"sales.kel", "sales.txt"}));
 }
 
-TEST_F(ConvertChartFileTest, TextFormInputIsWrittenAsItIs) {
-  const std::string text = "Object TChart\n  Width = 400\nend\n";
-  test::WriteFile(folder / "sales.kel", text);
+TEST_F(ConvertChartFileTest, TextFormInputIsReadIntoTheChart) {
+  test::WriteFile(folder / "sales.kel", "Object TChart\n  Width = 400\nend\n");
   EXPECT_EQ(Convert(folder / "sales.kel"), "");
-  EXPECT_EQ(test::ReadFile(folder / "sales.txt"), text);
+  EXPECT_EQ(test::ReadFile(folder / "sales.txt"), kChartText);
 }
 
 TEST_F(ConvertChartFileTest, PathWithoutExtensionFindsTheChartFile) {

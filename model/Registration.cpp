@@ -1,0 +1,20 @@
+#include "model/Registration.h"
+
+#include <mutex>
+
+#include "model/AttributeClasses.h"
+#include "model/Chart.h"
+#include "model/ChartAxes.h"
+
+namespace kel {
+
+void RegisterModelClasses() {
+  static std::once_flag registered;
+  std::call_once(registered, [] {
+    RegisterAttributeClasses();
+    RegisterAxisClasses();
+    RegisterChartClasses();
+  });
+}
+
+}  // namespace kel
