@@ -20,7 +20,9 @@ QtBatchProgress::QtBatchProgress() : FDialog(QApplication::activeWindow()) {
 void QtBatchProgress::Show(int k, int n, std::u16string_view fileName) {
   FDialog.setMaximum(n);
   FDialog.setLabelText(ToQString(BatchProgressText(k, n, fileName)));
-  FDialog.setValue(k - 1);  // shows the dialog and lets pending input through
+  // Shown from the first file on, not only once the batch seems long.
+  if (!FDialog.isVisible()) FDialog.show();
+  FDialog.setValue(k - 1);  // lets pending input through
 }
 
 bool QtBatchProgress::Cancelled() {
