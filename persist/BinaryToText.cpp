@@ -309,9 +309,13 @@ class TBinaryToText {
       case vaFalse:
       case vaTrue:
       case vaNil:
-      case vaNull:
-        FText.Append(Utf16ToUtf8(FReader.ReadIdent()));
+      case vaNull: {
+        const std::u16string ident = FReader.ReadIdent();  // "False", "True", "nil", "Null"
+        char* out = FText.Reserve(ident.size());
+        for (const char16_t c : ident) *out++ = static_cast<char>(c);
+        FText.Commit(out);
         break;
+      }
       default:
         throw EReadError("Error reading " + Utf16ToUtf8(Utf8ToUtf16(FObjectName)) + "." +
                          Utf16ToUtf8(Utf8ToUtf16(FPropName)) + ": " +
