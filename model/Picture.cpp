@@ -20,6 +20,14 @@ struct TGraphicFormats {
   std::mutex Lock;
   std::vector<std::u16string> Names{u"TBitmap",    u"TMetafile", u"TIcon",
                                     u"TJPEGImage", u"TPngImage", u"TGIFImage"};
+
+  // Called with Lock held.
+  const std::u16string* Find(std::u16string_view className) const {
+    for (const std::u16string& name : Names) {
+      if (SameTextAscii(name, className)) return &name;
+    }
+    return nullptr;
+  }
 };
 
 TGraphicFormats& GraphicFormats() {
@@ -36,16 +44,14 @@ void RegisterGraphicClass(std::u16string_view className) {
   }
   TGraphicFormats& formats = GraphicFormats();
   std::lock_guard lock(formats.Lock);
-  if (FindGraphicClass(className).empty()) formats.Names.emplace_back(className);
+  if (formats.Find(className) == nullptr) formats.Names.emplace_back(className);
 }
 
 std::u16string FindGraphicClass(std::u16string_view className) {
   TGraphicFormats& formats = GraphicFormats();
   std::lock_guard lock(formats.Lock);
-  for (const std::u16string& name : formats.Names) {
-    if (SameTextAscii(name, className)) return name;
-  }
-  return {};
+  const std::u16string* name = formats.Find(className);
+  return name != nullptr ? *name : std::u16string();
 }
 
 KEL_PROPERTIES(TPicture)
