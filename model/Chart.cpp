@@ -124,7 +124,7 @@ void TCustomChart::ApplyPalette(const TColorArray& colors) {
   ColorPalette = colors;
   for (IChartSeries* series : SeriesList()) {
     if (series->SeriesColor() == clDefault) {
-      series->SetSeriesColor(GetFreeSeriesColor(true, series));
+      series->SetAutomaticColor(GetFreeSeriesColor(true, series));
     }
   }
 }
@@ -137,7 +137,7 @@ TColor TCustomChart::GetDefaultColor(int index) const {
 bool TCustomChart::IsFreeSeriesColor(TColor color, bool checkBackground,
                                      const IChartSeries* series) const {
   for (const IChartSeries* other : SeriesList()) {
-    if (other != series && other->SeriesColor() == color) return false;
+    if (other != series && other->ColorInUse() == color) return false;
   }
   return !checkBackground || (color != FColor && color != BackWall()->Color());
 }

@@ -22,6 +22,12 @@ class IChartSeries {
   // The series' own colour; clDefault while it is automatic.
   virtual TColor SeriesColor() const = 0;
   virtual void SetSeriesColor(TColor value) = 0;
+  // The colour the series is drawn with: its own, or the one the chart
+  // picked while its own is automatic.
+  virtual TColor ColorInUse() const { return SeriesColor(); }
+  // Gives a series with an automatic colour the colour the chart picked,
+  // which the series does not write back.
+  virtual void SetAutomaticColor(TColor value) { SetSeriesColor(value); }
   // Lets go of the series' data source, if any.
   virtual void ClearDataSource() = 0;
   // Replaces the series' values by one data block read from the stream's
