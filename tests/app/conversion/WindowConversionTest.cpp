@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/TForm1.h"
+#include "model/Registration.h"
 #include "store/ChartConversion.h"
 #include "tests/app/FormFakes.h"
 
@@ -27,6 +28,8 @@ std::string ReadFile(const fs::path& path) {
 
 class WindowConversionTest : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { RegisterModelClasses(); }
+
   void SetUp() override {
     folder_ = fs::temp_directory_path() /
               ("kel-window-" + std::to_string(getpid()) + "-" +
