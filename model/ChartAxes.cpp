@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/AxisChart.h"
 #include "model/AxisPens.h"
 #include "persist/ClassRegistry.h"
 

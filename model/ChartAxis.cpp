@@ -1,7 +1,6 @@
 #include "model/ChartAxis.h"
 
 #include <algorithm>
-#include <cmath>
 #include <unordered_set>
 
 #include "model/AxisChart.h"
