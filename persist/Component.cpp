@@ -30,10 +30,6 @@ bool IsValidIdentifier(std::u16string_view name) {
   return true;
 }
 
-bool TComponent::NameLess::operator()(std::u16string_view a, std::u16string_view b) const {
-  return CompareTextAscii(a, b) < 0;
-}
-
 TComponent::TComponent(TComponent* owner) {
   if (owner != nullptr) owner->Insert(this);
 }
@@ -46,7 +42,7 @@ TComponent::~TComponent() {
 }
 
 void TComponent::DestroyComponents() {
-  FSortedComponents.reset();
+  FNameIndex.reset();
   while (!FComponents.empty()) {
     std::unique_ptr<TComponent> last = std::move(FComponents.back());
     FComponents.pop_back();
@@ -57,12 +53,11 @@ void TComponent::DestroyComponents() {
 
 TComponent* TComponent::FindComponent(std::u16string_view name) const {
   if (name.empty() || FComponents.empty()) return nullptr;
-  if (!FSortedComponents) {
-    FSortedComponents = std::make_unique<TSortedComponents>();
-    for (const auto& component : FComponents) SortedAdd(component.get());
+  if (!FNameIndex) {
+    FNameIndex = std::make_unique<TComponentNameIndex>();
+    for (const auto& component : FComponents) IndexAdd(component.get());
   }
-  const auto found = FSortedComponents->find(name);
-  return found == FSortedComponents->end() ? nullptr : found->second;
+  return FNameIndex->Find(name);
 }
 
 void TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
@@ -80,7 +75,7 @@ std::unique_ptr<TComponent> TComponent::RemoveComponent(TComponent* component) {
 void TComponent::Insert(TComponent* component) {
   FComponents.emplace_back(component);
   component->FOwner = this;
-  SortedAdd(component);
+  IndexAdd(component);
   Notification(component, opInsert);
 }
 
@@ -90,28 +85,19 @@ TComponent* TComponent::Remove(TComponent* component) {
                                   [&](const auto& owned) { return owned.get() == component; });
   if (found == FComponents.rend()) return nullptr;
   if (!FComponentState.Contains(csDestroying)) Notification(component, opRemove);
-  SortedRemove(component, component->FName);
+  IndexRemove(component, component->FName);
   found->release();
   FComponents.erase(std::next(found).base());
   component->FOwner = nullptr;
   return component;
 }
 
-void TComponent::SortedAdd(TComponent* component) const {
-  if (FSortedComponents && !component->FName.empty()) {
-    FSortedComponents->emplace(component->FName, component);
-  }
+void TComponent::IndexAdd(TComponent* component) const {
+  if (FNameIndex && !component->FName.empty()) FNameIndex->Add(component);
 }
 
-void TComponent::SortedRemove(TComponent* component, const std::u16string& name) const {
-  if (!FSortedComponents || name.empty()) return;
-  auto [first, last] = FSortedComponents->equal_range(name);
-  for (auto it = first; it != last; ++it) {
-    if (it->second == component) {
-      FSortedComponents->erase(it);
-      return;
-    }
-  }
+void TComponent::IndexRemove(TComponent* component, const std::u16string& name) const {
+  if (FNameIndex && !name.empty()) FNameIndex->Remove(component, name);
 }
 
 void TComponent::SetSubComponent(bool isSubComponent) {
@@ -132,12 +118,9 @@ void TComponent::SetComponentName(const std::u16string& name) {
   } else {
     CheckRename(nullptr, FName, name);
   }
-  const std::u16string oldName = FName;
+  if (FOwner != nullptr) FOwner->IndexRemove(this, FName);
   FName = name;
-  if (FOwner != nullptr) {
-    FOwner->SortedRemove(this, oldName);
-    FOwner->SortedAdd(this);
-  }
+  if (FOwner != nullptr) FOwner->IndexAdd(this);
 }
 
 void TComponent::CheckRename(TComponent* component, const std::u16string& currentName,

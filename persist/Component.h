@@ -6,12 +6,12 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "persist/ComponentNameIndex.h"
 #include "persist/Persistent.h"
 
 namespace kel {
@@ -100,17 +100,10 @@ class TComponent : public TPersistent {
   friend class TReader;
   friend class TWriter;
 
-  // Caseless (ASCII) order of names for the sorted lookup.
-  struct NameLess {
-    bool operator()(std::u16string_view a, std::u16string_view b) const;
-    using is_transparent = void;
-  };
-  using TSortedComponents = std::multimap<std::u16string, TComponent*, NameLess>;
-
   void Insert(TComponent* component);
   TComponent* Remove(TComponent* component);  // releases without destroying
-  void SortedAdd(TComponent* component) const;
-  void SortedRemove(TComponent* component, const std::u16string& name) const;
+  void IndexAdd(TComponent* component) const;
+  void IndexRemove(TComponent* component, const std::u16string& name) const;
 
   TComponent* FOwner = nullptr;
   std::u16string FName;
@@ -119,8 +112,10 @@ class TComponent : public TPersistent {
   int32_t FDesignInfo = 0;
   TComponentStates FComponentState;
   TComponentStyles FComponentStyle{csInheritable};
-  // Built on the first lookup by name, then kept up to date.
-  mutable std::unique_ptr<TSortedComponents> FSortedComponents;
+  // The owned components by name, built on the first lookup by name, then
+  // kept up to date (a hash index rather than a sorted list: same answers,
+  // constant cost).
+  mutable std::unique_ptr<TComponentNameIndex> FNameIndex;
 };
 
 }  // namespace kel
