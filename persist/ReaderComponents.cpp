@@ -74,7 +74,13 @@ std::unique_ptr<TComponent> TReader::ReadRootComponent() {
     throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
   }
   std::unique_ptr<TComponent> root(rootClass.CreateComponent(nullptr));
-  ReadRootRecord(*root);
+  try {
+    ReadRootRecord(*root);
+  } catch (...) {
+    // The root is destroyed on the way out; nothing may point at it.
+    FRoot = FLookupRoot = FOwner = FParent = nullptr;
+    throw;
+  }
   return root;
 }
 
@@ -212,6 +218,9 @@ TComponent* TReader::CreateChild(const std::u16string& className) {
 
 void TReader::ReadPropertyEntry(TPersistent& instance) {
   const std::u16string path = ReadStr();
+  // An entry read from inside a definer's read procedure (a nested item list)
+  // must not leave the definer's errors routable once it is done.
+  TScopeRestore<bool> keepCanHandle(FCanHandleExcepts);
   FCanHandleExcepts = true;
   try {
     ReadPropertyPath(instance, path);

@@ -145,6 +145,30 @@ TEST_F(ReaderComponents, ErrorsInsideADefinerAreNotRouted) {
   }
 }
 
+TEST_F(ReaderComponents, EntriesNestedInADefinerLeaveItsLaterErrorsUnrouted) {
+  TMemoryStream stream;
+  {
+    TWriter w(stream, kDefaultFilerBufferSize);
+    w.WriteSignature();
+    w.WriteUTF8Str(u"TTestRoot");
+    w.WriteUTF8Str(u"");
+    w.WriteUTF8Str(u"PenEntries");
+    w.WriteListBegin();
+    w.WriteUTF8Str(u"Width");
+    w.WriteInteger(99);
+    w.WriteListEnd();
+    w.WriteListEnd();
+    w.WriteListEnd();
+  }
+  try {
+    ReadRoot(root, stream.Bytes());
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(), "Error reading TTestRoot.PenEntries: Too wide");
+  }
+  EXPECT_EQ(root.GetPen()->FWidth, 99);
+}
+
 TEST_F(ReaderComponents, WithoutTheErrorRouteTheFirstErrorEndsTheRead) {
   try {
     Read(Root("Foo = 1\n"), false);

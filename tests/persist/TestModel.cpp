@@ -106,6 +106,17 @@ void TTestRoot::DefineProperties(TFiler& filer) {
   // A legacy name that is still read into Caption but never written.
   filer.DefineProperty(
       u"OldCaption", [this](TReader& reader) { FCaption = reader.ReadString(); }, nullptr, false);
+  // Entries of the pen nested in a list, the way model classes read their own
+  // item lists; a width of 99 is refused after the entries were read.
+  filer.DefineProperty(
+      u"PenEntries",
+      [this](TReader& reader) {
+        reader.ReadListBegin();
+        while (!reader.EndOfList()) reader.ReadPropertyEntry(*GetPen());
+        reader.ReadListEnd();
+        if (GetPen()->FWidth == 99) throw EReadError("Too wide");
+      },
+      nullptr, false);
   filer.DefineBinaryProperty(
       u"Blob",
       [this](TStream& stream) {
