@@ -8,6 +8,7 @@
 #include "model/Corners.h"
 #include "model/Font.h"
 #include "model/Gradient.h"
+#include "model/KelPanel.h"
 #include "model/Pen.h"
 #include "model/Shadow.h"
 #include "model/Shape.h"
@@ -273,6 +274,24 @@ TEST(ShapeTest, AssignCopiesEverythingWithoutTheRoundSizeSideEffect) {
   EXPECT_FALSE(copy.HasCorners());
   EXPECT_FALSE(copy.HasPicture());
   EXPECT_EQ(copy.Children()->Count(), 0);
+}
+
+TEST(ShapeTest, ChangesRepaintTheParentPanel) {
+  TCustomKelPanel panel(nullptr);
+  TKelShape shape(&panel);
+  const int before = panel.InvalidateCount();
+  shape.SetColor(clWhite);  // unchanged
+  shape.Font()->SetSize(8);
+  EXPECT_EQ(panel.InvalidateCount(), before);
+  shape.SetVisible(false);
+  shape.Pen()->SetWidth(2);
+  shape.Font()->SetColor(clRed);
+  shape.Corners()->LeftTop()->SetStyle(cosNone);
+  shape.Picture()->SetTop(1);
+  EXPECT_EQ(panel.InvalidateCount(), before + 5);
+  static_cast<TKelShapeItem*>(shape.Children()->Add())->Shape()->SetColor(clRed);
+  EXPECT_EQ(panel.InvalidateCount(), before + 7);
+  EXPECT_EQ(static_cast<TKelShapeItem*>(shape.Children()->Items(0))->Shape()->Parent(), &panel);
 }
 
 TEST(ShapeTest, PrepareTransparentSetsTheRememberedDefault) {

@@ -3,6 +3,7 @@
 #include <limits>
 #include <memory>
 
+#include "model/KelPanel.h"
 #include "model/View3DOptions.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
@@ -88,6 +89,17 @@ TEST(View3DOptionsTest, RealValuesArePublishedRoundedHalvesToEven) {
   TView3DOptions options(nullptr);
   options.FZoom = 100.4;
   EXPECT_EQ(PropertiesText(options), "");
+}
+
+TEST(View3DOptionsTest, ChangesInvalidateThePanel) {
+  TCustomKelPanel panel(nullptr);
+  TView3DOptions& options = *panel.View3DOptions();
+  const int before = panel.InvalidateCount();
+  options.SetPerspective(15);
+  EXPECT_EQ(panel.InvalidateCount(), before);
+  options.SetPerspective(150);
+  options.SetRotation(10);
+  EXPECT_EQ(panel.InvalidateCount(), before + 2);
 }
 
 TEST(View3DOptionsTest, AssignCopiesEverything) {
