@@ -260,6 +260,8 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   int InsertPoint(const std::u16string& label, TColor color);
   void CopyPoint(TChartSeries& source, int index);
   void ClearDataSources();
+  // Validates source and links it; replace first removes the present ones.
+  void AddDataSourceChecked(TComponent* source, bool replace);
   bool DependsOn(const TChartSeries* series) const;
   void ReactTo(TSeriesNotification kind, TChartSeries& source, int index);
   void ResolveAxes();

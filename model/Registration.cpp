@@ -5,6 +5,8 @@
 #include "model/AttributeClasses.h"
 #include "model/Chart.h"
 #include "model/ChartAxes.h"
+#include "model/ChartSeries.h"
+#include "model/StandardSeries.h"
 
 namespace kel {
 
@@ -14,6 +16,8 @@ void RegisterModelClasses() {
     RegisterAttributeClasses();
     RegisterAxisClasses();
     RegisterChartClasses();
+    RegisterSeriesClasses();
+    RegisterStandardSeriesClasses();
   });
 }
 

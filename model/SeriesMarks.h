@@ -81,6 +81,7 @@ class TMarksItem : public TCustomTextShape {
  public:
   explicit TMarksItem(TCustomKelPanel* parent);
   ~TMarksItem() override;
+  void SetParentChart(TCustomKelPanel* chart) { FParent = chart; }
 
   TStringList* Lines() const { return FLines.get(); }
   void SetLines(TStrings* value);
@@ -114,6 +115,7 @@ class TMarksItems {
   void Delete(int index);
   void Exchange(int index1, int index2);
   void Clear() { FItems.clear(); }
+  void SetParentChart(TCustomKelPanel* chart);
   // Set once items were read from a file: clearing the series keeps them.
   bool ILoadedFromFile = false;
 
@@ -127,6 +129,7 @@ class TSeriesMarksSymbol : public TKelCustomShape {
 
  public:
   explicit TSeriesMarksSymbol(TCustomKelPanel* parent);
+  void SetParentChart(TCustomKelPanel* chart) { FParent = chart; }
 
   void PrepareShadow(TKelShadow& shadow) override;
   void PrepareEmboss(TKelEmboss& emboss) override;

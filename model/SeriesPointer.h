@@ -29,6 +29,7 @@ class TSeriesPointer : public TKelCustomShapeBrushPen {
   ~TSeriesPointer() override;
 
   TChartSeries* Series() const { return FSeries; }
+  void SetParentChart(TCustomKelPanel* chart) { FParent = chart; }
 
   bool Dark3D() const { return FDark3D; }
   void SetDark3D(bool value) { SetAndNotify(FDark3D, value); }

@@ -13,12 +13,12 @@
 namespace kel {
 
 namespace {
-
 constexpr std::u16string_view kLineBreak = u"\r\n";
+}  // namespace
 
 // The lines of a text: breaks are CR LF, CR or LF; a break at the very end
 // starts no further line.
-void SplitLines(std::u16string_view text, TStrings& lines) {
+void SplitTextLines(std::u16string_view text, TStrings& lines) {
   lines.BeginUpdate();
   lines.Clear();
   size_t start = 0;
@@ -35,7 +35,7 @@ void SplitLines(std::u16string_view text, TStrings& lines) {
 
 // Each line followed by CR LF, without the last CR LF unless that would leave
 // two characters or fewer.
-std::u16string JoinLines(const TStrings& lines) {
+std::u16string JoinTextLines(const TStrings& lines) {
   std::u16string text;
   for (int i = 0; i < lines.Count(); ++i) {
     text += lines.Get(i);
@@ -45,7 +45,6 @@ std::u16string JoinLines(const TStrings& lines) {
   return text;
 }
 
-}  // namespace
 
 // --- TCustomTextShape ---
 
@@ -177,12 +176,12 @@ std::u16string TStringsShape::Caption() const {
 }
 
 void TStringsShape::SetCaption(const std::u16string& value) {
-  SplitLines(value, *FTitleText);
+  SplitTextLines(value, *FTitleText);
 }
 
 void TStringsShape::LinesChanged() {
   if (FFollowingText) return;
-  StoreText(JoinLines(*FTitleText));
+  StoreText(JoinTextLines(*FTitleText));
   Repaint();
 }
 
@@ -190,7 +189,7 @@ void TStringsShape::TextChanged() {
   {
     TScopeRestore<bool> restore(FFollowingText);
     FFollowingText = true;
-    SplitLines(Text(), *FTitleText);
+    SplitTextLines(Text(), *FTitleText);
   }
   inherited::TextChanged();
 }

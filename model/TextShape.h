@@ -18,6 +18,13 @@ class TStringList;
 class TStrings;
 
 KEL_ENUM(TTextFormat, ttfNormal, ttfHtml)
+
+// The lines of a text: breaks are CR LF, CR or LF; a break at the very end
+// starts no further line.
+void SplitTextLines(std::u16string_view text, TStrings& lines);
+// Each line followed by CR LF, without the last CR LF unless that would leave
+// two characters or fewer.
+std::u16string JoinTextLines(const TStrings& lines);
 KEL_ENUM(TVertTextAlign, vtaCenter, vtaTop, vtaBottom)
 
 class TCustomTextShape : public TKelCustomShape {
