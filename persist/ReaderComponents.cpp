@@ -92,16 +92,14 @@ void TReader::ReadRootRecord(TComponent& root) {
     FRoot = &root;
     FLookupRoot = &root;
     std::vector<TComponent*> loaded{&root};
-    FLoaded = &loaded;
-    struct TForgetLoaded {
-      std::vector<TComponent*>*& List;
-      ~TForgetLoaded() { List = nullptr; }
-    } forgetLoaded{FLoaded};
-    FOwner = &root;
-    root.LoadState(*this);
+    {
+      TScopeRestore<std::vector<TComponent*>*> keepLoaded(FLoaded);
+      FLoaded = &loaded;
+      FOwner = &root;
+      root.LoadState(*this);
+    }
     root.ExcludeState(csReading);
     for (TComponent* component : loaded) component->LoadFinished();
-    FLoaded = nullptr;
     for (;;) {
       try {
         ResolveGlobalFixups();
