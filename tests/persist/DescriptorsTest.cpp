@@ -39,6 +39,22 @@ TEST(Descriptors, LookupIgnoresCaseAndSearchesAncestors) {
   EXPECT_EQ(GetPropInfo(root, u"Missing"), nullptr);
 }
 
+class TUnicodeNamed : public TPersistent {
+  KEL_CLASS(TUnicodeNamed, TPersistent)
+
+ public:
+  int32_t FSize = 0;
+};
+KEL_PROPERTIES(TUnicodeNamed,
+               Property(u"Gr\u00f6\u00dfe", &TUnicodeNamed::FSize, &TUnicodeNamed::FSize))
+
+TEST(Descriptors, NonAsciiNamesAreComparedWithUnicodeCaseFolding) {
+  const TClassInfo& info = TUnicodeNamed::StaticClassInfo();
+  EXPECT_NE(GetPropInfo(info, u"GR\u00d6\u00dfE"), nullptr);
+  EXPECT_NE(GetPropInfo(info, u"gr\u00f6sse"), nullptr);  // sharp s folds to "ss"
+  EXPECT_EQ(GetPropInfo(info, u"Grosse"), nullptr);
+}
+
 TEST(Descriptors, DefaultsFollowTheKindUnlessGiven) {
   const TClassInfo& root = TTestRoot::StaticClassInfo();
   struct Case {
