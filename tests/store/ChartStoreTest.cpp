@@ -147,6 +147,16 @@ TEST_F(ChartStoreTest, SeriesComeBackInStreamOrderAndAreWrittenInListOrder) {
   EXPECT_LT(text.find("object Series2: TFakeSeries"), text.find("object Series1: TFakeSeries"));
 }
 
+TEST_F(ChartStoreTest, ReferencesToChildrenAreWrittenRelativeToTheChartsOwner) {
+  Read(
+      "object TChart\r\n"
+      "  object Series1: TFakeSeries\r\n  end\r\n"
+      "  object Series2: TFakeSeries\r\n    Source = Series1\r\n  end\r\n"
+      "end\r\n");
+  ASSERT_EQ(SeriesAt(1)->FSource, SeriesAt(0));
+  EXPECT_NE(WriteText().find("    Source = Series1.Owner\r\n"), std::string::npos);
+}
+
 TEST_F(ChartStoreTest, SaveMarksEverySeriesForTheSaveOnly) {
   Read(
       "object TChart\r\n"

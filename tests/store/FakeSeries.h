@@ -39,6 +39,7 @@ class TFakeSeries : public TComponent, public IChartSeries {
 
   bool FActive = true;
   TColor FColor = clDefault;
+  TFakeSeries* FSource = nullptr;
   bool FDontSerialize = false;
   bool FForceSaveData = false;
   bool FDontSaveData = false;
