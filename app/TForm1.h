@@ -16,9 +16,10 @@ class TForm1 : public QWidget {
  public:
   explicit TForm1(FormServices services);
 
-  QPushButton* FileButton;
-  QCheckBox* DataCheckBox;
-  RadioGroup* RadioGroup1;
+  // The controls, owned by the window.
+  QPushButton* FileButton = nullptr;
+  QCheckBox* DataCheckBox = nullptr;
+  RadioGroup* RadioGroup1 = nullptr;
 
   bool IncludeData() const { return FIncludeData; }
 
