@@ -26,7 +26,12 @@ const char* const kGoldenCharts[] = {
     "legend",         "gradient",
     "axes",           "shadow_view3d",
     "series_groups",  "chart_chart_root",
+    "series_line",    "series_types",
+    "series_data",
 };
+
+// Charts converted without their values: NAME.kel gives NAME.nodata.txt.
+const char* const kGoldenChartsWithoutData[] = {"series_line", "series_types"};
 
 std::string DataPath(const std::string& name) {
   return std::string(KEL_TEST_DATA) + "/" + name;
@@ -37,9 +42,9 @@ class ChartGoldenTest : public ::testing::Test {
   static void SetUpTestSuite() { RegisterModelClasses(); }
 
   // Converts bytes as a chart file of the given name and returns its text.
-  std::string Convert(const std::string& name, const std::string& bytes) {
+  std::string Convert(const std::string& name, const std::string& bytes, bool includeData = true) {
     test::WriteFile(FFolder / (name + ".kel"), bytes);
-    ConvertChartFile(FFolder / (name + ".kel"), true);
+    ConvertChartFile(FFolder / (name + ".kel"), includeData);
     return test::ReadFile(FFolder / (name + ".txt"));
   }
 
@@ -52,6 +57,15 @@ TEST_F(ChartGoldenTest, EachChartConvertsToItsExpectedText) {
     const std::string expected = test::ReadFile(DataPath(std::string(name) + ".expected.txt"));
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(Convert(name, test::ReadFile(DataPath(std::string(name) + ".kel"))), expected);
+  }
+}
+
+TEST_F(ChartGoldenTest, WithoutDataEachChartConvertsToItsExpectedText) {
+  for (const char* name : kGoldenChartsWithoutData) {
+    SCOPED_TRACE(name);
+    const std::string expected = test::ReadFile(DataPath(std::string(name) + ".nodata.txt"));
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(Convert(name, test::ReadFile(DataPath(std::string(name) + ".kel")), false), expected);
   }
 }
 
