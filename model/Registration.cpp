@@ -6,6 +6,7 @@
 #include "model/Chart.h"
 #include "model/ChartAxes.h"
 #include "model/ChartSeries.h"
+#include "model/SeriesGallery.h"
 #include "model/StandardSeries.h"
 
 namespace kel {
@@ -18,6 +19,7 @@ void RegisterModelClasses() {
     RegisterChartClasses();
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
+    RegisterStandardSeriesGallery();
   });
 }
 

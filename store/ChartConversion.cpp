@@ -4,8 +4,22 @@
 #include "persist/Stream.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
+#include "store/SeriesDataXml.h"
 
 namespace kel {
+namespace {
+
+// The values of every series of the chart, with index, labels and colours.
+void ExportSeriesXml(TCustomChart& chart, const std::string& fileName) {
+  TSeriesDataXML exporter(&chart, nullptr);
+  exporter.IncludeHeader = true;
+  exporter.IncludeColors = true;
+  exporter.IncludeIndex = true;
+  exporter.IncludeLabels = true;
+  exporter.SaveToFile(fileName);
+}
+
+}  // namespace
 
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
   // Only the file name's own extension is replaced, never a dot in a folder
@@ -27,7 +41,8 @@ void ConvertChartFile(const std::string& path, bool includeData) {
     ReadChartFromStream(chart, input, true);
   }
   WriteChartToFile(*chart, ChartOutputName(path, "txt"), includeData, true);
-  // The values document joins here once charts can hold series.
+  if (includeData && chart->SeriesCount() > 0)
+    ExportSeriesXml(*chart, ChartOutputName(path, "xml"));
 }
 
 }  // namespace kel
