@@ -27,7 +27,7 @@ const char* const kGoldenCharts[] = {
     "axes",           "shadow_view3d",
     "series_groups",  "chart_chart_root",
     "series_line",    "series_types",
-    "series_data",
+    "series_data",    "series_shared",
 };
 
 // Charts converted without their values: NAME.kel gives NAME.nodata.txt.
