@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/Chart.h"
 #include "model/Pen.h"
@@ -172,6 +174,41 @@ TEST_F(StandardSeriesTest, PieDropsTheOtherSliceAndNeverWritesXValues) {
   ASSERT_EQ(bytes.size(), 5u + 2 * 8);
   EXPECT_EQ(bytes[0], 0) << "no X values";
   EXPECT_EQ(bytes[1], 2);
+}
+
+TEST_F(StandardSeriesTest, HorizontalSeriesStoreYFirstAndOnlyOutOfSequence) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<double, double>> points;  // (X, Y)
+    uint8_t flags;
+    std::vector<double> stored;
+  };
+  const Case cases[] = {
+      {"Y not the index", {{5, 10}, {3, 20}}, 1, {10, 5, 20, 3}},
+      {"Y the index", {{5, 0}, {3, 1}}, 0, {5, 3}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto* series = AddSeries<THorizLineSeries>();
+    for (const auto& [x, y] : c.points) series->AddXY(x, y);
+    TMemoryStream stream;
+    series->WriteSeriesData(stream);
+    std::vector<uint8_t> expected{c.flags, static_cast<uint8_t>(c.points.size()), 0, 0, 0};
+    for (const double value : c.stored) {
+      const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
+      expected.insert(expected.end(), bytes, bytes + sizeof value);
+    }
+    EXPECT_EQ(stream.Bytes(), expected);
+
+    auto* reread = AddSeries<THorizLineSeries>();
+    stream.SetPosition(0);
+    reread->ReadSeriesData(stream);
+    ASSERT_EQ(reread->Count(), 2);
+    for (int i = 0; i < 2; ++i) {
+      EXPECT_EQ(reread->XValue(i), c.points[i].first);
+      EXPECT_EQ(reread->YValue(i), c.points[i].second);
+    }
+  }
 }
 
 TEST_F(StandardSeriesTest, PieFrameIsWrittenOnlyOnceItExists) {
