@@ -8,6 +8,7 @@
 #include "app/TForm1.h"
 #include "model/Registration.h"
 #include "platform/OptionStore.h"
+#include "platform/qt/QtClipboard.h"
 #include "store/ChartConversion.h"
 
 int main(int argc, char** argv) {
@@ -20,9 +21,12 @@ int main(int argc, char** argv) {
   parser.addOption(screenshot);
   parser.process(application);
 
-  // Start-up registrations: the chart reads the user's options and every
-  // class a chart file can name is registered before any file is read.
+  // Start-up registrations: the chart reads the user's options, the data
+  // exports copy to the system clipboard, and every class a chart file can
+  // name is registered before any file is read.
   kel::SetUserOptions(kel::LoadUserOptionStore());
+  kel::QtClipboard clipboard;
+  kel::SetSystemClipboard(&clipboard);
   kel::RegisterModelClasses();
 
   kel::TForm1 form(kel::QtFormServices(kel::ConvertChartFile));

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -13,6 +14,7 @@
 #include "app/ApplicationFailure.h"
 #include "persist/Exceptions.h"
 #include "platform/qt/QtBatchProgress.h"
+#include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtFileOpenDialog.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "tests/app/FormFakes.h"
@@ -103,6 +105,11 @@ TEST(QtBatchProgressTest, ShowsFileCountAndReportsCancel) {
   EXPECT_EQ(cancel->text(), "Cancel");
   cancel->click();
   EXPECT_TRUE(progress.Cancelled());
+}
+
+TEST(QtClipboardTest, PutsTheTextOnTheSystemClipboard) {
+  QtClipboard().SetText(u"Sales\t12,5 €");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Sales\t12,5 €"));
 }
 
 TEST(ApplicationFailureTest, FailureMessageOfEachKind) {
