@@ -7,11 +7,13 @@
 #include <string>
 
 #include "model/Chart.h"
+#include "model/ModelMessages.h"
 #include "model/Registration.h"
 #include "model/SeriesMarks.h"
 #include "persist/ClassRegistry.h"
 #include "persist/Exceptions.h"
 #include "persist/StringList.h"
+#include "platform/MessageBox.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
 #include "tests/model/TestSeries.h"
@@ -250,6 +252,25 @@ TEST_F(ChartSeriesTest, MarksItemsComeBackWholeAndSurviveReadingData) {
   copy.Clear();
   EXPECT_EQ(copy.Marks()->Items().Count(), 2);
   EXPECT_EQ(PropertiesText(copy), text);
+}
+
+class TRecordingMessageBox : public MessageBox {
+ public:
+  void Show(const std::u16string& text) override { Shown.push_back(text); }
+  std::vector<std::u16string> Shown;
+};
+
+TEST_F(ChartSeriesTest, ObsoleteMultiplierOtherThanOneIsReportedAndIgnored) {
+  TRecordingMessageBox box;
+  SetModelMessageBox(&box);
+  TTestSeries series(nullptr);
+  LoadProperties(series, "XValues.Multiplier = 1.0\nYValues.Multiplier = 2.5\n");
+  SetModelMessageBox(nullptr);
+  ASSERT_EQ(box.Shown.size(), 1u);
+  EXPECT_EQ(box.Shown[0],
+            u"Error: Multiplier property is obsolete.\r"
+            u"Modify KelDefs.inc (enable Multiplier) and recompile.");
+  EXPECT_EQ(PropertiesText(series), kLists);
 }
 
 }  // namespace
