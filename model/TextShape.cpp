@@ -16,8 +16,6 @@ namespace {
 constexpr std::u16string_view kLineBreak = u"\r\n";
 }  // namespace
 
-// The lines of a text: breaks are CR LF, CR or LF; a break at the very end
-// starts no further line.
 void SplitTextLines(std::u16string_view text, TStrings& lines) {
   lines.BeginUpdate();
   lines.Clear();
@@ -33,8 +31,6 @@ void SplitTextLines(std::u16string_view text, TStrings& lines) {
   lines.EndUpdate();
 }
 
-// Each line followed by CR LF, without the last CR LF unless that would leave
-// two characters or fewer.
 std::u16string JoinTextLines(const TStrings& lines) {
   std::u16string text;
   for (int i = 0; i < lines.Count(); ++i) {
@@ -44,7 +40,6 @@ std::u16string JoinTextLines(const TStrings& lines) {
   if (text.size() > 2) text.resize(text.size() - kLineBreak.size());
   return text;
 }
-
 
 // --- TCustomTextShape ---
 
