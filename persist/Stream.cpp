@@ -140,8 +140,9 @@ TFileStream::~TFileStream() {
   if (FHandle >= 0) ::close(FHandle);
 }
 
-void TFileStream::FlushToDisk() {
-  if (::fsync(FHandle) != 0) throw EWriteError(kSWriteError);
+void TFileStream::Close() {
+  const int handle = std::exchange(FHandle, -1);
+  if (handle >= 0 && ::close(handle) != 0) throw EWriteError(kSWriteError);
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {

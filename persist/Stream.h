@@ -83,9 +83,9 @@ class TFileStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
 
   const std::string& FileName() const { return FFileName; }
-  // Makes sure that what was written has reached the disk; raises EWriteError
-  // "Stream write error" when it could not.
-  void FlushToDisk();
+  // Closes the file, raising EWriteError "Stream write error" when the system
+  // reports that written data could not be stored.
+  void Close();
 
  private:
   std::string FFileName;

@@ -44,7 +44,9 @@ void WriteFileAtomically(const std::string& fileName, const std::function<void(T
     {
       TFileStream stream(temporary, fmCreate);
       write(stream);
-      stream.FlushToDisk();
+      // The rename makes the output appear whole or not at all; forcing it to
+      // disk as well would cost more than the conversion of a small chart.
+      stream.Close();
     }
     if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
       RaiseFileCreateError(fileName, errno);
