@@ -36,7 +36,9 @@ void BuildChartFile(const std::string& path, int pointsPerSeries) {
     series->SetParentChart(&chart);
     series->BeginUpdate();
     // X is not the plain index sequence, so every point carries both values.
-    for (int i = 0; i < pointsPerSeries; ++i) series->AddXY(i * 0.5, (i * 7919 + s) % 1000 / 8.0);
+    for (int i = 0; i < pointsPerSeries; ++i) {
+      series->AddXY(i * 0.5, static_cast<double>((i * 7919LL + s) % 1000) / 8.0);
+    }
     series->EndUpdate();
     series->ManualData = true;
   }
