@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     series->SetParentChart(&chart);
     series->BeginUpdate();
     for (int i = 0; i < pointsPerSeries; ++i) {
-      series->AddXY(i * 0.5, (i * 7919 + s) % 1000 / 8.0);
+      series->AddXY(i * 0.5, static_cast<double>((i * 7919LL + s) % 1000) / 8.0);
     }
     series->EndUpdate();
   }

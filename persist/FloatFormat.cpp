@@ -1,5 +1,6 @@
 #include "persist/FloatFormat.h"
 
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -12,6 +13,9 @@ namespace {
 constexpr int kIntermediateDigits = 18;
 constexpr int kStreamFloatDigits = 16;
 constexpr int kFixedDecimals = 18;
+// The precision at which the shortest digits, when they are few enough, are
+// the rounded digits as well (see ShortestDigitsOf).
+constexpr int kShortestExactPrecision = 15;
 
 // A magnitude as 0.D times 10 to the power `exponent`; `count` 0 means zero.
 struct DecimalDigits {
@@ -69,6 +73,29 @@ DecimalDigits DigitsOf(double magnitude) {
   std::from_chars(e + 2, result.ptr, exponent);
   d.exponent = (e[1] == '-' ? -exponent : exponent) + 1;
   return d;
+}
+
+// The shortest digits that read back as the magnitude, when there are at most
+// 15 of them and the magnitude is normal. A normal double lies within 2.3E-16
+// of its own value relative to it,
+// far less than half a unit in the 15th digit, so these digits are then the
+// ones the 18-digit rounding cut to 15 gives too, only found much faster.
+bool ShortestDigitsOf(double magnitude, DecimalDigits& d) {
+  if (magnitude < DBL_MIN) return false;  // subnormals hold fewer digits
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, magnitude,
+                                    std::chars_format::scientific);
+  // text is "d[.ddd]e[+-]xx"
+  const char* e = static_cast<const char*>(std::memchr(text, 'e', result.ptr - text));
+  d.digits[0] = text[0];
+  const int fraction = e - text > 1 ? static_cast<int>(e - text) - 2 : 0;
+  if (1 + fraction > kShortestExactPrecision) return false;
+  std::memcpy(d.digits + 1, text + 2, static_cast<size_t>(fraction));
+  d.count = 1 + fraction;
+  int exponent = 0;
+  std::from_chars(e + 2, result.ptr, exponent);
+  d.exponent = (e[1] == '-' ? -exponent : exponent) + 1;
+  return true;
 }
 
 // The exact integer magnitude rounded to 18 significant digits (to nearest, ties
@@ -202,8 +229,11 @@ size_t FormatGeneralFloatTo(char* start, double value, int precision) {
     *start = '0';
     return 1;
   }
-  DecimalDigits d = DigitsOf(std::fabs(value));
-  CutHalfUp(d, precision);
+  DecimalDigits d;
+  if (precision != kShortestExactPrecision || !ShortestDigitsOf(std::fabs(value), d)) {
+    d = DigitsOf(std::fabs(value));
+    CutHalfUp(d, precision);
+  }
   return WriteGeneral(start, d, value < 0, precision);
 }
 

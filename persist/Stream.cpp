@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <filesystem>
 #include <utility>
 
@@ -46,10 +48,52 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
   return count;
 }
 
+namespace {
+
+constexpr int64_t kMinimumMemoryCapacity = 4096;
+
+}  // namespace
+
+TMemoryStream::TMemoryStream(const std::vector<uint8_t>& bytes) {
+  Write(bytes.data(), static_cast<int64_t>(bytes.size()));
+  FPosition = 0;
+}
+
+TMemoryStream::TMemoryStream(TMemoryStream&& other) noexcept
+    : FData(std::exchange(other.FData, nullptr)),
+      FSize(std::exchange(other.FSize, 0)),
+      FCapacity(std::exchange(other.FCapacity, 0)),
+      FPosition(std::exchange(other.FPosition, 0)) {}
+
+TMemoryStream& TMemoryStream::operator=(TMemoryStream&& other) noexcept {
+  if (this != &other) {
+    std::free(FData);
+    FData = std::exchange(other.FData, nullptr);
+    FSize = std::exchange(other.FSize, 0);
+    FCapacity = std::exchange(other.FCapacity, 0);
+    FPosition = std::exchange(other.FPosition, 0);
+  }
+  return *this;
+}
+
+TMemoryStream::~TMemoryStream() {
+  std::free(FData);
+}
+
+void TMemoryStream::Grow(int64_t needed) {
+  if (needed <= FCapacity) return;
+  const int64_t capacity = std::max({needed, FCapacity + FCapacity / 2, kMinimumMemoryCapacity});
+  // realloc moves a large block by remapping its pages, not by copying them.
+  void* data = std::realloc(FData, static_cast<size_t>(capacity));
+  if (data == nullptr) throw std::bad_alloc();
+  FData = static_cast<uint8_t*>(data);
+  FCapacity = capacity;
+}
+
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
-  const int64_t available = Size() - FPosition;
+  const int64_t available = FSize - FPosition;
   const int64_t n = std::clamp<int64_t>(count, 0, std::max<int64_t>(available, 0));
-  if (n > 0) std::memcpy(buffer, FData.data() + FPosition, static_cast<size_t>(n));
+  if (n > 0) std::memcpy(buffer, FData + FPosition, static_cast<size_t>(n));
   FPosition += n;
   return n;
 }
@@ -57,9 +101,12 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
   if (count <= 0) return 0;
   const int64_t end = FPosition + count;
-  if (end > Size()) FData.resize(static_cast<size_t>(end));
-  std::memcpy(FData.data() + FPosition, buffer, static_cast<size_t>(count));
+  Grow(end);
+  // A position moved past the end leaves a gap that reads as zero.
+  if (FPosition > FSize) std::memset(FData + FSize, 0, static_cast<size_t>(FPosition - FSize));
+  std::memcpy(FData + FPosition, buffer, static_cast<size_t>(count));
   FPosition = end;
+  FSize = std::max(FSize, end);
   return count;
 }
 
@@ -72,7 +119,7 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
       FPosition += offset;
       break;
     case TSeekOrigin::soEnd:
-      FPosition = Size() + offset;
+      FPosition = FSize + offset;
       break;
   }
   FPosition = std::max<int64_t>(FPosition, 0);
@@ -80,18 +127,26 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 }
 
 void TMemoryStream::SetSize(int64_t size) {
-  FData.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
-  FPosition = std::min(FPosition, Size());
+  size = std::max<int64_t>(size, 0);
+  Grow(size);
+  if (size > FSize) std::memset(FData + FSize, 0, static_cast<size_t>(size - FSize));
+  FSize = size;
+  FPosition = std::min(FPosition, FSize);
+}
+
+void TMemoryStream::Reserve(int64_t capacity) {
+  Grow(capacity);
 }
 
 void TMemoryStream::Clear() {
-  FData.clear();
+  FSize = 0;
   FPosition = 0;
 }
 
 std::vector<uint8_t> TMemoryStream::TakeBytes() {
-  FPosition = 0;
-  return std::exchange(FData, {});
+  std::vector<uint8_t> bytes(FData, FData + FSize);
+  Clear();
+  return bytes;
 }
 
 namespace {

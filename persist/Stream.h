@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,24 +33,37 @@ class TStream {
   int64_t CopyFrom(TStream& source, int64_t count);
 };
 
+// Bytes in memory. The block grows in place where it can, so that growing a
+// large stream neither copies nor clears what it holds.
 class TMemoryStream : public TStream {
  public:
   TMemoryStream() = default;
-  explicit TMemoryStream(std::vector<uint8_t> bytes) : FData(std::move(bytes)) {}
+  explicit TMemoryStream(const std::vector<uint8_t>& bytes);
+  TMemoryStream(TMemoryStream&& other) noexcept;
+  TMemoryStream& operator=(TMemoryStream&& other) noexcept;
+  ~TMemoryStream() override;
 
   int64_t Read(void* buffer, int64_t count) override;
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
-  int64_t Size() override { return static_cast<int64_t>(FData.size()); }
+  int64_t Size() override { return FSize; }
 
+  // New bytes read as zero.
   void SetSize(int64_t size);
+  // Room for `capacity` bytes without growing again.
+  void Reserve(int64_t capacity);
   void Clear();
-  const uint8_t* Memory() const { return FData.data(); }
-  const std::vector<uint8_t>& Bytes() const { return FData; }
+  const uint8_t* Memory() const { return FData; }
+  std::span<const uint8_t> Bytes() const { return {FData, static_cast<size_t>(FSize)}; }
+  // A copy of the bytes; the stream is left empty.
   std::vector<uint8_t> TakeBytes();
 
  private:
-  std::vector<uint8_t> FData;
+  void Grow(int64_t needed);
+
+  uint8_t* FData = nullptr;
+  int64_t FSize = 0;
+  int64_t FCapacity = 0;
   int64_t FPosition = 0;
 };
 

@@ -32,22 +32,30 @@ KEL_PROPERTIES(TSeriesData,
 
 namespace {
 
-constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
+constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-void AppendHexByte(std::u16string& out, uint32_t byte) {
-  out += kHexDigits[(byte >> 4) & 0xF];
-  out += kHexDigits[byte & 0xF];
+char* WriteHexByte(char* out, uint32_t byte) {
+  *out++ = kHexDigits[(byte >> 4) & 0xF];
+  *out++ = kHexDigits[byte & 0xF];
+  return out;
 }
 
 }  // namespace
 
-void AppendColorHexText(std::u16string& out, TColor color) {
+size_t FormatColorHexTo(char* start, TColor color) {
   const uint32_t value = static_cast<uint32_t>(color);
-  out += u'#';
-  if ((value >> 24) != 0) AppendHexByte(out, value >> 24);
-  AppendHexByte(out, value);
-  AppendHexByte(out, value >> 8);
-  AppendHexByte(out, value >> 16);
+  char* out = start;
+  *out++ = '#';
+  if ((value >> 24) != 0) out = WriteHexByte(out, value >> 24);
+  out = WriteHexByte(out, value);
+  out = WriteHexByte(out, value >> 8);
+  out = WriteHexByte(out, value >> 16);
+  return static_cast<size_t>(out - start);
+}
+
+void AppendColorHexText(std::u16string& out, TColor color) {
+  char text[kMaxColorHexText];
+  out.append(text, text + FormatColorHexTo(text, color));
 }
 
 std::u16string ColorToHexText(TColor color) {
@@ -99,10 +107,13 @@ bool TSeriesData::ValidSeries(const TChartSeries* series) const {
   return std::find(FSeriesList.begin(), FSeriesList.end(), series) != FSeriesList.end();
 }
 
+const std::u16string& TSeriesData::ValueFormatFor(const TChartSeries* series) const {
+  return series != nullptr && UseSeriesFormat ? series->ValueFormat() : ValueFormat;
+}
+
 void TSeriesData::AppendValueText(std::u16string& out, const TChartSeries* series,
                                   double value) const {
-  const std::u16string& format =
-      series != nullptr && UseSeriesFormat ? series->ValueFormat() : ValueFormat;
+  const std::u16string& format = ValueFormatFor(series);
   const char16_t decimal = FLocale->DecimalSeparator();
   if (format.empty()) {
     AppendGeneralNumber(out, value, decimal);

@@ -24,6 +24,10 @@ class TStream;
 // raw value, not resolved (clDefault gives "#20000000").
 std::u16string ColorToHexText(TColor color);
 void AppendColorHexText(std::u16string& out, TColor color);
+// The same text written to `out` (room for kMaxColorHexText); returns its
+// length.
+inline constexpr size_t kMaxColorHexText = 9;
+size_t FormatColorHexTo(char* out, TColor color);
 
 // Collects a document's text. With a sink, full blocks are handed on as they
 // fill, so that a large document never sits in memory whole.
@@ -110,6 +114,9 @@ class TSeriesData : public TKelExportData {
   bool ValidSeries(const TChartSeries* series) const;
   std::u16string ValueToString(const TChartSeries* series, double value) const;
   void AppendValueText(std::u16string& out, const TChartSeries* series, double value) const;
+  // The format pattern of the series' values: the series' own with
+  // UseSeriesFormat, else ValueFormat; empty means the general format.
+  const std::u16string& ValueFormatFor(const TChartSeries* series) const;
 
   std::u16string AsString() override;
   // The document in FileEncoding, or in the default code page without a

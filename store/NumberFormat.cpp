@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -272,22 +273,33 @@ TNumberSeparators SeparatorsFor(char16_t decimalSeparator) {
   return {decimalSeparator, decimalSeparator == u',' ? u'.' : u','};
 }
 
-void AppendGeneralNumber(std::u16string& out, double value, char16_t decimalSeparator) {
-  char text[kMaxFloatText];
-  size_t length = FormatGeneralFloatTo(text, value, kGeneralDigits);
-  std::string_view general(text, length);
-  std::string fixed;
+size_t FormatGeneralNumberTo(char* out, double value) {
+  size_t length = FormatGeneralFloatTo(out, value, kGeneralDigits);
   // The general float text turns scientific below 0.0001; values from
-  // 0.00001 up keep the fixed notation here.
-  if (general.ends_with("E-5")) {
-    const bool negative = general.front() == '-';
-    fixed = negative ? "-0.0000" : "0.0000";
-    for (char c : general.substr(negative ? 1 : 0, general.size() - 3 - (negative ? 1 : 0))) {
-      if (c != '.') fixed += c;
+  // 0.00001 up keep the fixed notation here: "d.ddE-5" becomes "0.0000ddd".
+  if (length >= 3 && std::string_view(out, length).ends_with("E-5")) {
+    const size_t sign = out[0] == '-' ? 1 : 0;
+    char digits[kMaxFloatText];
+    size_t count = 0;
+    for (size_t i = sign; i < length - 3; ++i) {
+      if (out[i] != '.') digits[count++] = out[i];
     }
-    general = fixed;
+    std::memcpy(out + sign, "0.0000", 6);
+    std::memcpy(out + sign + 6, digits, count);
+    length = sign + 6 + count;
   }
-  for (char c : general) out += c == '.' ? decimalSeparator : static_cast<char16_t>(c);
+  return length;
+}
+
+void AppendGeneralNumber(std::u16string& out, double value, char16_t decimalSeparator) {
+  char text[kMaxGeneralNumberText];
+  const size_t length = FormatGeneralNumberTo(text, value);
+  const size_t start = out.size();
+  out.resize(start + length);
+  char16_t* target = out.data() + start;
+  for (size_t i = 0; i < length; ++i) {
+    *target++ = text[i] == '.' ? decimalSeparator : static_cast<char16_t>(text[i]);
+  }
 }
 
 std::u16string FormatGeneralNumber(double value, char16_t decimalSeparator) {

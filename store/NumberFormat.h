@@ -2,6 +2,7 @@
 // general format, with the user's separators.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,11 @@ TNumberSeparators SeparatorsFor(char16_t decimalSeparator);
 std::u16string FormatGeneralNumber(double value, char16_t decimalSeparator);
 // The same text appended to `out`, without a temporary.
 void AppendGeneralNumber(std::u16string& out, double value, char16_t decimalSeparator);
+// Room a caller must provide for FormatGeneralNumberTo.
+inline constexpr size_t kMaxGeneralNumberText = 48;
+// The same text with '.' as decimal separator, written to `out`; returns its
+// length.
+size_t FormatGeneralNumberTo(char* out, double value);
 
 // `value` under a format pattern: up to three sections separated by ';'
 // (positive, negative, zero), the digit placeholders '0' (a digit or zero)

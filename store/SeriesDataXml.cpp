@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "model/AxisPanel.h"
@@ -10,6 +12,7 @@
 #include "model/SeriesGallery.h"
 #include "persist/Unicode.h"
 #include "platform/Locale.h"
+#include "store/NumberFormat.h"
 #include "store/TextEncoding.h"
 
 namespace kel {
@@ -21,6 +24,9 @@ KEL_PROPERTIES(TSeriesDataXML, Redeclared(u"IncludeHeader").Default(true),
 namespace {
 
 constexpr char16_t kReplacement = u'\xFFFD';
+// Point lines gathered in ASCII before they go to the document together.
+constexpr size_t kAsciiBufferSize = 1024;
+constexpr size_t kGatherBeforeFlush = kAsciiBufferSize / 2;
 
 // Characters XML 1.0 admits: tab, line feed, carriage return, U+0020 up, no
 // lone surrogate, not U+FFFE or U+FFFF.
@@ -98,15 +104,103 @@ std::vector<std::u16string> ValueAttributeNames(const TChartSeries& series) {
   return names;
 }
 
-void AppendValueAttribute(std::u16string& out, const TSeriesData& exporter,
-                          const TChartSeries& series, const std::u16string& name,
-                          const TChartValueList& list, int index) {
-  out += u' ';
-  out += name;
-  out += u"=\"";
-  exporter.AppendValueText(out, &series, list.Value(index));
-  out += u'"';
-}
+// Gathers the ASCII parts of point lines in a small buffer and hands them to
+// the document in one append; other texts go to the document directly, after
+// what was gathered before them.
+class TAsciiBuffer {
+ public:
+  explicit TAsciiBuffer(std::u16string& document) : FDocument(document) {}
+  TAsciiBuffer(const TAsciiBuffer&) = delete;
+  TAsciiBuffer& operator=(const TAsciiBuffer&) = delete;
+
+  // Room for `count` more characters: write them there, then Commit.
+  char* Room(size_t count) {
+    if (FLength + count > sizeof FBuffer) Flush();
+    return FBuffer + FLength;
+  }
+  void Commit(size_t count) { FLength += count; }
+  size_t Gathered() const { return FLength; }
+  void Append(std::string_view text) {
+    std::memcpy(Room(text.size()), text.data(), text.size());
+    Commit(text.size());
+  }
+  void Append(std::u16string_view text) {
+    if (std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; })) {
+      Document().append(text);
+      return;
+    }
+    std::copy(text.begin(), text.end(), Room(text.size()));
+    Commit(text.size());
+  }
+  void AppendInteger(int64_t value) {
+    char* out = Room(24);
+    Commit(static_cast<size_t>(std::to_chars(out, out + 24, value).ptr - out));
+  }
+  // The document with everything gathered so far in it.
+  std::u16string& Document() {
+    Flush();
+    return FDocument;
+  }
+  void Flush() {
+    const size_t start = FDocument.size();
+    FDocument.resize(start + FLength);
+    std::copy(FBuffer, FBuffer + FLength, FDocument.data() + start);
+    FLength = 0;
+  }
+
+ private:
+  std::u16string& FDocument;
+  char FBuffer[kAsciiBufferSize];
+  size_t FLength = 0;
+};
+
+// Writes a series' values: in the general format straight into the line when
+// no pattern applies and the decimal separator is ASCII, as the exporter
+// formats them otherwise.
+class TValueWriter {
+ public:
+  TValueWriter(const TSeriesData& exporter, const TChartSeries& series)
+      : FExporter(exporter), FSeries(series) {
+    const char16_t decimal = exporter.UserLocale().DecimalSeparator();
+    FGeneral = exporter.ValueFormatFor(&series).empty() && decimal < 0x80;
+    FDecimal = static_cast<char>(decimal);
+  }
+
+  void Write(TAsciiBuffer& line, double value) const {
+    if (!FGeneral) {
+      FExporter.AppendValueText(line.Document(), &FSeries, value);
+      return;
+    }
+    char* out = line.Room(kMaxGeneralNumberText);
+    const size_t length = FormatGeneralNumberTo(out, value);
+    if (FDecimal != '.') std::replace(out, out + length, '.', FDecimal);
+    line.Commit(length);
+  }
+
+ private:
+  const TSeriesData& FExporter;
+  const TChartSeries& FSeries;
+  bool FGeneral = false;
+  char FDecimal = '.';
+};
+
+// The "#RRGGBB" text of point colours, kept for the next point, which mostly
+// has the same colour.
+class TColorText {
+ public:
+  std::string_view Of(TColor color) {
+    if (FLength == 0 || color != FColor) {
+      FColor = color;
+      FLength = FormatColorHexTo(FText, color);
+    }
+    return {FText, FLength};
+  }
+
+ private:
+  TColor FColor = clNone;
+  char FText[kMaxColorHexText];
+  size_t FLength = 0;
+};
 
 }  // namespace
 
@@ -218,36 +312,46 @@ void TSeriesDataXML::WriteSeries(TDocumentText& text, const TChartSeries& series
     if (lists[l] == series.MandatoryValueList()) mandatory = l;
     if (lists[l] == series.NotMandatoryValueList()) notMandatory = l;
   }
-  auto appendValue = [&](std::u16string& line, int list, int index) {
-    AppendValueAttribute(line, *this, series, names[static_cast<size_t>(list)], *lists[list],
-                         index);
+  // The attribute prefixes ` NAME="` of the value lists.
+  std::vector<std::u16string> prefixes;
+  for (const std::u16string& name : names) prefixes.push_back(u" " + name + u"=\"");
+  const TValueWriter values(*this, series);
+  TColorText colors;
+  TAsciiBuffer line(text.Text());
+  auto appendValue = [&](int list, int index) {
+    line.Append(prefixes[static_cast<size_t>(list)]);
+    values.Write(line, lists[list]->Value(index));
+    line.Append("\"");
   };
   for (int i = 0; i < count; ++i) {
-    std::u16string& line = text.Text();
-    line += u"<point ";
+    line.Append("<point ");
     if (IncludeIndex) {
-      line += u"index=\"";
-      AppendInteger(line, i);
-      line += u'"';
+      line.Append("index=\"");
+      line.AppendInteger(i);
+      line.Append("\"");
     }
     if ((IFormat & scfLabels) != 0) {
-      line += u" text=\"";
-      AppendXmlEscaped(line, series.Labels().GetLabel(i));
-      line += u'"';
+      line.Append(" text=\"");
+      AppendXmlEscaped(line.Document(), series.Labels().GetLabel(i));
+      line.Append("\"");
     }
     if ((IFormat & scfColors) != 0) {
-      line += u" color=\"";
-      AppendColorHexText(line, series.ValueColor(i));
-      line += u'"';
+      line.Append(" color=\"");
+      line.Append(colors.Of(series.ValueColor(i)));
+      line.Append("\"");
     }
-    if ((IFormat & scfXValues) != 0) appendValue(line, notMandatory, i);
+    if ((IFormat & scfXValues) != 0) appendValue(notMandatory, i);
     if (!series.IsNull(i)) {
-      appendValue(line, mandatory, i);
-      for (int l = 2; l < lists.Count(); ++l) appendValue(line, l, i);
+      appendValue(mandatory, i);
+      for (int l = 2; l < lists.Count(); ++l) appendValue(l, i);
     }
-    line += u"/>\r\n";
-    text.Flush();
+    line.Append("/>\r\n");
+    if (line.Gathered() >= kGatherBeforeFlush) {
+      line.Flush();
+      text.Flush();
+    }
   }
+  line.Flush();
   text.Text() += u"</points>\r\n</series>\r\n\r\n";
 }
 

@@ -3,6 +3,7 @@
 #include <unicode/ucnv.h>
 #include <unicode/ucnv_err.h>
 
+#include <bit>
 #include <vector>
 
 #include "persist/Exceptions.h"
@@ -14,13 +15,18 @@ namespace {
 
 constexpr size_t kOutputBlock = 1 << 16;
 
-// UTF-16 little-endian, written unit by unit so that the bytes do not depend
-// on the machine's byte order.
+// UTF-16 little-endian: the text's own memory on a little-endian machine,
+// otherwise written unit by unit.
 class Utf16LittleEndian : public TEncoding {
  public:
   std::string_view Preamble() const override { return "\xFF\xFE"; }
 
   void Write(TStream& stream, std::u16string_view text, bool) override {
+    if constexpr (std::endian::native == std::endian::little) {
+      // The units in memory are already the bytes wanted.
+      stream.WriteBuffer(text.data(), static_cast<int64_t>(text.size() * 2));
+      return;
+    }
     FBytes.resize(text.size() * 2);
     for (size_t i = 0; i < text.size(); ++i) {
       FBytes[2 * i] = static_cast<char>(text[i] & 0xFF);

@@ -170,7 +170,7 @@ TEST_F(StandardSeriesTest, PieDropsTheOtherSliceAndNeverWritesXValues) {
   TMemoryStream stream;
   pie->WriteSeriesData(stream);
   ASSERT_EQ(pie->Count(), 2);
-  const std::vector<uint8_t>& bytes = stream.Bytes();
+  const std::vector<uint8_t> bytes = stream.TakeBytes();
   ASSERT_EQ(bytes.size(), 5u + 2 * 8);
   EXPECT_EQ(bytes[0], 0) << "no X values";
   EXPECT_EQ(bytes[1], 2);
@@ -198,7 +198,7 @@ TEST_F(StandardSeriesTest, HorizontalSeriesStoreYFirstAndOnlyOutOfSequence) {
       const auto* bytes = reinterpret_cast<const uint8_t*>(&value);
       expected.insert(expected.end(), bytes, bytes + sizeof value);
     }
-    EXPECT_EQ(stream.Bytes(), expected);
+    EXPECT_EQ(std::vector<uint8_t>(stream.Bytes().begin(), stream.Bytes().end()), expected);
 
     auto* reread = AddSeries<THorizLineSeries>();
     stream.SetPosition(0);

@@ -32,7 +32,7 @@ std::vector<uint8_t> Written(const Entries& write) {
     TWriter writer(stream, kDefaultFilerBufferSize);
     write(writer);
   }
-  return stream.Bytes();
+  return stream.TakeBytes();
 }
 
 // A stream with a root TChart record holding the given entries and no children.
@@ -401,7 +401,7 @@ TEST(ComponentBinaryToText, ErrorsLeaveTheOutputUntouched) {
     } catch (const EReadError& e) {
       EXPECT_EQ(e.Message(), c.message);
     }
-    EXPECT_EQ(output.Bytes(), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(output.TakeBytes(), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
   }
   EXPECT_NO_THROW(ToText(lastDepth));
 }

@@ -22,7 +22,7 @@ inline std::vector<uint8_t> WriteRoot(TComponent& root) {
     TWriter writer(stream, kDefaultFilerBufferSize);
     writer.WriteRootComponent(root);
   }
-  return stream.Bytes();
+  return stream.TakeBytes();
 }
 
 // The entries of one object, without a record around them.
@@ -32,7 +32,7 @@ inline std::vector<uint8_t> WriteEntries(TPersistent& object) {
     TWriter writer(stream, kDefaultFilerBufferSize);
     writer.WriteProperties(object);
   }
-  return stream.Bytes();
+  return stream.TakeBytes();
 }
 
 // The text form, with plain "\n" line ends.
@@ -51,7 +51,7 @@ inline std::vector<uint8_t> FromText(std::string_view text) {
   TMemoryStream input(std::vector<uint8_t>(text.begin(), text.end()));
   TMemoryStream output;
   ComponentTextToBinary(input, output);
-  return output.Bytes();
+  return output.TakeBytes();
 }
 
 // Reads bytes into root; with tolerant set, every routed error is collected in

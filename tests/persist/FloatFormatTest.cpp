@@ -211,6 +211,24 @@ TEST(FloatFormat, MatchesReferenceOnValuesOfEveryDecade) {
   }
 }
 
+// Values with few decimal digits, as charts mostly hold, at every magnitude
+// and with 1 to 17 digits: the digits that read back exactly and the digits
+// rounded from the exact value must give the same text.
+TEST(FloatFormat, MatchesReferenceOnShortDecimals) {
+  std::mt19937_64 random(1207);
+  for (int i = 0; i < 200000; ++i) {
+    const int digits = 1 + i % 17;
+    const uint64_t mantissa = random() % static_cast<uint64_t>(std::pow(10.0, digits));
+    const int exponent = static_cast<int>(random() % 640) - 330;
+    char text[64];
+    std::snprintf(text, sizeof text, "%s%llue%d", i % 3 == 0 ? "-" : "",
+                  static_cast<unsigned long long>(mantissa), exponent);
+    const double value = std::strtod(text, nullptr);
+    ASSERT_EQ(FormatGeneralFloat(value, 15), RefGeneralFloat(value, 15)) << text;
+    ASSERT_EQ(FormatGeneralFloat(value, 16), RefGeneralFloat(value, 16)) << text;
+  }
+}
+
 TEST(FloatFormat, MatchesReferenceOnRandomIntegers) {
   std::mt19937_64 random(99);
   for (int i = 0; i < 100000; ++i) {

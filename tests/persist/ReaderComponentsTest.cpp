@@ -131,7 +131,7 @@ TEST_F(ReaderComponents, AReadOnlyPropertyLeavesItsValueToBeReadAsTheNextEntry) 
     w.WriteListEnd();
     w.WriteListEnd();
   }
-  const auto result = ReadRoot(root, stream.Bytes());
+  const auto result = ReadRoot(root, stream.TakeBytes());
   EXPECT_EQ(result.errors, Strings{"Error reading TTestRoot.ReadOnlyCount: Property is read-only"});
   EXPECT_EQ(root.FCount, 9);
 }
@@ -161,7 +161,7 @@ TEST_F(ReaderComponents, EntriesNestedInADefinerLeaveItsLaterErrorsUnrouted) {
     w.WriteListEnd();
   }
   try {
-    ReadRoot(root, stream.Bytes());
+    ReadRoot(root, stream.TakeBytes());
     FAIL();
   } catch (const EReadError& e) {
     EXPECT_STREQ(e.what(), "Error reading TTestRoot.PenEntries: Too wide");
@@ -203,7 +203,7 @@ std::vector<uint8_t> RootWithChildren(
     }
     w.WriteListEnd();
   }
-  return stream.Bytes();
+  return stream.TakeBytes();
 }
 
 TEST_F(ReaderComponents, BadChildRecordsAreSkippedWhole) {
@@ -351,7 +351,7 @@ TEST_F(ReaderComponents, RootNameErrorsAreNotRouted) {
     w.WriteListEnd();
   }
   try {
-    ReadRoot(loose, stream.Bytes());
+    ReadRoot(loose, stream.TakeBytes());
     FAIL();
   } catch (const EComponentError& e) {
     EXPECT_STREQ(e.what(), "''9lives'' is not a valid component name");
@@ -407,7 +407,7 @@ TEST_F(ReaderComponents, OrderValuesOfCollectionItemsAreIgnored) {
     w.WriteListEnd();
     w.WriteListEnd();
   }
-  EXPECT_EQ(ReadRoot(root, stream.Bytes()).errors, Strings{});
+  EXPECT_EQ(ReadRoot(root, stream.TakeBytes()).errors, Strings{});
   ASSERT_EQ(root.Items()->Count(), 1);
   EXPECT_EQ(static_cast<TTestItem*>(root.Items()->Items(0))->FCaption, u"x");
 }

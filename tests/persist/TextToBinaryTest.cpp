@@ -28,7 +28,7 @@ std::vector<uint8_t> ToBinary(std::string_view text) {
   TMemoryStream input(std::vector<uint8_t>(text.begin(), text.end()));
   TMemoryStream output;
   ComponentTextToBinary(input, output);
-  return output.Bytes();
+  return output.TakeBytes();
 }
 
 std::string ToText(const std::vector<uint8_t>& bytes) {
@@ -197,7 +197,7 @@ TEST(ComponentTextToBinary, TextAfterTheRootIsNotExamined) {
   TMemoryStream input(std::vector<uint8_t>(text.begin(), text.end()));
   TMemoryStream output;
   ComponentTextToBinary(input, output);
-  EXPECT_EQ(ToHex(output.Bytes()), "54 50 46 30 01 41 00 00 00");
+  EXPECT_EQ(ToHex(output.TakeBytes()), "54 50 46 30 01 41 00 00 00");
   EXPECT_EQ(input.Position(), 13);
 }
 
@@ -259,7 +259,7 @@ TEST(ComponentTextToBinary, ErrorsNameTheLine) {
     } catch (const EParserError& e) {
       EXPECT_EQ(e.Message(), c.message);
     }
-    EXPECT_EQ(output.Bytes(), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(output.TakeBytes(), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
   }
 }
 

@@ -21,7 +21,7 @@ std::vector<uint8_t> Written(const std::function<void(TWriter&)>& write) {
     TWriter writer(stream, kDefaultFilerBufferSize);
     write(writer);
   }
-  return stream.Bytes();
+  return stream.TakeBytes();
 }
 
 std::string Repeat(char c, size_t n) {
@@ -199,7 +199,7 @@ TEST(WriterTest, MovingBackIntoTheBufferKeepsTheBytesBehind) {
     writer.SetPosition(8);
     writer.Write("i", 1);
   }
-  const std::vector<uint8_t>& bytes = stream.Bytes();
+  const std::vector<uint8_t> bytes = stream.TakeBytes();
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "abXdefghi");
 }
 
@@ -223,7 +223,7 @@ TEST(WriterTest, PositionOutsideTheBufferFlushesAndSeeks) {
     writer.Write("Z", 1);
     EXPECT_EQ(writer.Position(), 2);
   }
-  const std::vector<uint8_t>& bytes = stream.Bytes();
+  const std::vector<uint8_t> bytes = stream.TakeBytes();
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "aZcdefgh");
 }
 

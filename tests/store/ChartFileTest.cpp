@@ -79,7 +79,7 @@ TEST(ChartFileTest, TellsTheFormsApartAndKeepsThePosition) {
 TEST(ChartFileTest, WritesTheHeader) {
   TMemoryStream stream;
   WriteChartFileHeader(stream);
-  EXPECT_EQ(stream.Bytes(), Hex("60 30 57 01"));
+  EXPECT_EQ(stream.TakeBytes(), Hex("60 30 57 01"));
 }
 
 TEST(ChartFileTest, MessagesNameTheDefaultExtension) {
@@ -113,14 +113,14 @@ TEST(ChartFileTest, SameFormIsCopiedUnchanged) {
   TMemoryStream binary(ExampleChartFile());
   TMemoryStream binaryOut;
   ChartTextToBinary(binary, binaryOut);
-  EXPECT_EQ(binaryOut.Bytes(), ExampleChartFile());
+  EXPECT_EQ(binaryOut.TakeBytes(), ExampleChartFile());
 
   // Even text the parser would reject is copied as it is.
   const std::string text = "object TChart\r\n  Width = = =\r\nend\r\ntrailing";
   TMemoryStream textIn(Bytes(text));
   TMemoryStream textOut;
   ChartBinaryToText(textIn, textOut);
-  EXPECT_EQ(Text(textOut.Bytes()), text);
+  EXPECT_EQ(Text(textOut.TakeBytes()), text);
 }
 
 TEST(ChartFileTest, CopiesOnlyWhatFollowsThePosition) {
@@ -131,21 +131,21 @@ TEST(ChartFileTest, CopiesOnlyWhatFollowsThePosition) {
   in.SetPosition(2);
   TMemoryStream out;
   ChartTextToBinary(in, out);
-  EXPECT_EQ(out.Bytes(), chart);
+  EXPECT_EQ(out.TakeBytes(), chart);
 }
 
 TEST(ChartFileTest, BinaryToTextDropsTheHeaderAndRendersTheStream) {
   TMemoryStream in(ExampleChartFile());
   TMemoryStream out;
   ChartBinaryToText(in, out);
-  EXPECT_EQ(Text(out.Bytes()), kExampleText);
+  EXPECT_EQ(Text(out.TakeBytes()), kExampleText);
 }
 
 TEST(ChartFileTest, TextToBinaryWritesHeaderAndStream) {
   TMemoryStream in(Bytes(kExampleText));
   TMemoryStream out;
   ChartTextToBinary(in, out);
-  EXPECT_EQ(out.Bytes(), ExampleChartFile());
+  EXPECT_EQ(out.TakeBytes(), ExampleChartFile());
 }
 
 TEST(ChartFileTest, StreamErrorsPassThrough) {

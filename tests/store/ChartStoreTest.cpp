@@ -83,7 +83,7 @@ TEST_F(ChartStoreTest, BinarySaveStartsWithHeaderAndSignatureAndHasNoRootName) {
   FChart->SetName(u"SalesChart");
   TMemoryStream out;
   WriteChartToStream(*FChart, out, true, false);
-  const std::vector<uint8_t>& bytes = out.Bytes();
+  const std::vector<uint8_t> bytes = out.TakeBytes();
   const std::vector<uint8_t> start{0x60, 0x30, 0x57, 0x01, 'T', 'P', 'F', '0',
                                    0x06, 'T',  'C',  'h',  'a', 'r', 't', 0x00};
   ASSERT_GE(bytes.size(), start.size());
