@@ -213,6 +213,10 @@ int TChartSeries::AddNullXY(double x, double y, const std::u16string& label) {
   return AddXY(x, y, label, clNone);
 }
 
+void TChartSeries::ReservePoints(int count) {
+  for (int i = 0; i < FValueLists.Count(); ++i) FValueLists[i]->Reserve(count);
+}
+
 void TChartSeries::Clear() {
   {
     TScopeRestore<int> restore(FUpdating);

@@ -115,6 +115,8 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   int AddNull(const std::u16string& label);
   int AddNullXY(double x, double y, const std::u16string& label = {});
   void Clear();
+  // Room in every value list for `count` points without growing.
+  void ReservePoints(int count);
   // Raises "Series Delete: ValueIndex %d out of bounds (0 to %d)." for an
   // index at or beyond Count.
   void Delete(int index);

@@ -25,6 +25,7 @@ constexpr int kLabelScanLimit = 100;
 constexpr uint8_t kLongLabel = 0xFF;
 constexpr size_t kMarkPositionSize = 34;
 constexpr size_t kWriteChunk = 64 * 1024;
+constexpr size_t kReadChunk = 64 * 1024;
 
 // Index of the last point a bounded scan looks at.
 int ScanEnd(int count, int limit) {
@@ -88,25 +89,36 @@ class TBlockWriter {
 };
 
 // Reads fields of the block; each read says whether the data held it, so a
-// block that ends early is never read past.
+// block that ends early is never read past. The stream is read ahead in large
+// pieces; what was read ahead and not used is given back at the end.
 class TBlockReader {
  public:
   explicit TBlockReader(TStream& stream)
       : FStream(stream), FRemaining(std::max<int64_t>(0, stream.Size() - stream.Position())) {}
+  TBlockReader(const TBlockReader&) = delete;
+  TBlockReader& operator=(const TBlockReader&) = delete;
+  ~TBlockReader() {
+    try {
+      if (FEnd > FPos) FStream.Seek(-static_cast<int64_t>(FEnd - FPos), TSeekOrigin::soCurrent);
+    } catch (...) {
+      // The series keeps what it read; only the stream position is off.
+    }
+  }
+
+  // Bytes of the block not read yet.
+  int64_t Remaining() const { return FRemaining; }
 
   template <class T>
   bool Get(T& value) {
     return GetBytes(&value, sizeof(value));
   }
   bool GetBytes(void* data, size_t size) {
-    if (static_cast<int64_t>(size) > FRemaining) {
+    if (static_cast<int64_t>(size) > FRemaining || (FEnd - FPos < size && !ReadAhead(size))) {
       FRemaining = 0;
       return false;
     }
-    if (FStream.Read(data, static_cast<int64_t>(size)) != static_cast<int64_t>(size)) {
-      FRemaining = 0;
-      return false;
-    }
+    std::memcpy(data, FBuffer.data() + FPos, size);
+    FPos += size;
     FRemaining -= static_cast<int64_t>(size);
     return true;
   }
@@ -127,8 +139,25 @@ class TBlockReader {
   }
 
  private:
+  // Reads ahead until `size` bytes are buffered.
+  bool ReadAhead(size_t size) {
+    const size_t kept = FEnd - FPos;
+    std::memmove(FBuffer.data(), FBuffer.data() + FPos, kept);
+    FPos = 0;
+    FEnd = kept;
+    if (FBuffer.size() < std::max(size, kReadChunk)) FBuffer.resize(std::max(size, kReadChunk));
+    const int64_t inStream = FRemaining - static_cast<int64_t>(kept);
+    const int64_t wanted = std::min(static_cast<int64_t>(FBuffer.size() - kept), inStream);
+    const int64_t read = FStream.Read(FBuffer.data() + kept, wanted);
+    FEnd += static_cast<size_t>(std::max<int64_t>(read, 0));
+    return FEnd >= size;
+  }
+
   TStream& FStream;
   int64_t FRemaining;
+  std::vector<uint8_t> FBuffer;
+  size_t FPos = 0;
+  size_t FEnd = 0;
   std::string FBytes;
 };
 
@@ -238,6 +267,12 @@ void ReadSeriesDataBlock(TChartSeries& series, TStream& stream) {
   const bool horizontal = !series.YMandatory();
   const int listCount = series.ValueLists().Count();
   std::vector<double> extras(static_cast<size_t>(std::max(0, listCount - 2)));
+  // Room for the points the data can hold at most, so that the lists do not
+  // grow step by step; a count beyond the data reserves no more than that.
+  const int64_t pointSize = ((flags & scfXValues) ? 8 : 0) + 8 + ((flags & scfColors) ? 4 : 0) +
+                            ((flags & scfLabels) ? 1 : 0) + 8 * static_cast<int64_t>(extras.size()) +
+                            ((flags & scfMarkPositions) ? kMarkPositionSize : 0);
+  series.ReservePoints(static_cast<int>(std::min<int64_t>(count, in.Remaining() / pointSize)));
   std::u16string label;
   TSeriesMarkPosition position;
   {

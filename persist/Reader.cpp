@@ -99,6 +99,15 @@ void TReader::Read(void* buffer, int64_t count) {
   }
 }
 
+void TReader::ReadInto(TStream& target, int64_t count) {
+  if (count < 0) throw EReadError(kSReadError);
+  const int64_t buffered = std::min<int64_t>(count, FBufEnd - FBufPos);
+  target.WriteBuffer(FBuffer.data() + FBufPos, buffered);
+  FBufPos += static_cast<int>(buffered);
+  // The rest comes straight from the stream, not through the small buffer.
+  if (count > buffered) target.CopyFrom(*FStream, count - buffered);
+}
+
 void TReader::SkipBytes(int64_t count) {
   if (count < 0) throw EReadError(kSReadError);
   while (count > 0) {

@@ -411,16 +411,11 @@ void TReader::DefineBinaryProperty(std::u16string_view name, const TStreamProc& 
     FCanHandleExcepts = true;
     InvalidValue();
   }
-  // Copied in chunks, so that a length larger than the data allocates no
-  // more than the data that is really there before the read fails.
+  // The memory grows as the bytes arrive, so that a length larger than the
+  // data allocates no more than the data that is really there before the
+  // read fails.
   TMemoryStream data;
-  uint8_t chunk[4096];
-  for (int32_t left = size; left > 0;) {
-    const int32_t count = left < static_cast<int32_t>(sizeof chunk) ? left : sizeof chunk;
-    Read(chunk, count);
-    data.Write(chunk, count);
-    left -= count;
-  }
+  ReadInto(data, size);
   data.SetPosition(0);
   FCanHandleExcepts = true;
   readData(data);
