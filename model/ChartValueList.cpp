@@ -39,13 +39,16 @@ int TChartValueList::AddValue() {
   } else if (FOrder == loDescending && !FValues.empty() && value > FValues.back()) {
     while (index > 0 && value > FValues[static_cast<size_t>(index) - 1]) --index;
   }
-  FValues.insert(FValues.begin() + index, value);
-  Modified();
+  InsertValue(index, value);
   return index;
 }
 
 void TChartValueList::InsertValue(int index, double value) {
-  FValues.insert(FValues.begin() + index, value);
+  if (static_cast<size_t>(index) == FValues.size()) {
+    FValues.push_back(value);  // the usual case, without the general insert
+  } else {
+    FValues.insert(FValues.begin() + index, value);
+  }
   Modified();
 }
 

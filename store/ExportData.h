@@ -46,6 +46,18 @@ class TDocumentText {
       FText.clear();
     }
   }
+  // Adds a whole piece: handed to the sink as it is, after what came before.
+  void Write(std::u16string_view piece) {
+    if (!FSink) {
+      FText += piece;
+      return;
+    }
+    if (!FText.empty()) {
+      FSink(FText, false);
+      FText.clear();
+    }
+    FSink(piece, false);
+  }
   void Finish() {
     if (FSink) FSink(FText, true);
   }

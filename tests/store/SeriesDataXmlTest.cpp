@@ -8,6 +8,7 @@
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "persist/Unicode.h"
+#include "store/NumberFormat.h"
 #include "store/SeriesDataXml.h"
 #include "tests/store/ExportChart.h"
 
@@ -168,6 +169,33 @@ TEST_F(SeriesDataXmlTest, NullPointsAndXValues) {
             "\r\n"
             "</chart>");
   SavedDocument(*exporter);
+}
+
+// A series long enough to be formatted in several pieces at once comes out
+// whole and in order, in the saved bytes as in the text.
+TEST_F(SeriesDataXmlTest, LongSeriesKeepsEveryPointInOrder) {
+  constexpr int kPoints = 20011;
+  auto* line = AddSeries<TLineSeries>(u"Long");
+  line->SetSeriesColor(TColor(0x0000FF));
+  line->BeginUpdate();
+  for (int i = 0; i < kPoints; ++i) line->AddXY(i * 0.25, (i % 7) - 3.5);
+  line->EndUpdate();
+  auto exporter = ConverterExporter();
+  std::string expected =
+      "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<chart>\r\n"
+      "<series title=\"Long\" type=\"Line\" color=\"#FF0000\">\r\n"
+      "<points count=\"20011\">\r\n";
+  for (int i = 0; i < kPoints; ++i) {
+    expected += "<point index=\"" + std::to_string(i) + "\" color=\"#FF0000\" X=\"" +
+                Utf16ToUtf8(FormatGeneralNumber(i * 0.25, u'.')) + "\" Y=\"" +
+                Utf16ToUtf8(FormatGeneralNumber((i % 7) - 3.5, u'.')) + "\"/>\r\n";
+  }
+  expected += "</points>\r\n</series>\r\n\r\n</chart>";
+  EXPECT_EQ(Utf16ToUtf8(exporter->AsString()), expected);
+
+  std::string expectedBytes = "\xFF\xFE";
+  for (char c : expected) expectedBytes += {c, '\0'};
+  EXPECT_EQ(SavedDocument(*exporter), expectedBytes);
 }
 
 TEST_F(SeriesDataXmlTest, TitleAndTypeRules) {
