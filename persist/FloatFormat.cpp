@@ -86,7 +86,9 @@ bool ShortestDigitsOf(double magnitude, DecimalDigits& d) {
   const auto result = std::to_chars(text, text + sizeof text, magnitude,
                                     std::chars_format::scientific);
   // text is "d[.ddd]e[+-]xx"
-  const char* e = static_cast<const char*>(std::memchr(text, 'e', result.ptr - text));
+  // The exponent takes the last four or five characters.
+  const char* e = result.ptr - 4;
+  if (*e != 'e') --e;
   d.digits[0] = text[0];
   const int fraction = e - text > 1 ? static_cast<int>(e - text) - 2 : 0;
   if (1 + fraction > kShortestExactPrecision) return false;
