@@ -516,4 +516,13 @@ void ComponentBinaryToText(TStream& input, TStream& output) {
   streamed.Flush();
 }
 
+bool ComponentBinaryToTextInOnePass(TStream& input, TStream& output, bool withByteOrderMark) {
+  TextSink streamed(output);
+  if (withByteOrderMark) streamed.Append(kByteOrderMark);
+  TBinaryToText converter(input, streamed);
+  converter.Convert();
+  streamed.Flush();
+  return converter.NeedsByteOrderMark();
+}
+
 }  // namespace kel

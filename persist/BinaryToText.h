@@ -14,6 +14,11 @@ namespace kel {
 // and written at once; a larger one is written in pieces while the record is
 // read a second time. The input is left standing right after the record.
 void ComponentBinaryToText(TStream& input, TStream& output);
+// The same in a single pass, for input that cannot be read twice: the text
+// goes to `output` in pieces as it comes, so a bad record leaves part of its
+// text there. The byte order mark is written first when asked for; returns
+// whether the text needs one.
+bool ComponentBinaryToTextInOnePass(TStream& input, TStream& output, bool withByteOrderMark);
 
 // Deepest nesting of object records, lists and collections that the text
 // conversions accept. Real streams stay far below it; the bound keeps corrupt

@@ -90,6 +90,14 @@ void TReader::Read(void* buffer, int64_t count) {
   if (count < 0) throw EReadError(kSReadError);
   auto* out = static_cast<uint8_t*>(buffer);
   while (count > 0) {
+    if (FBufPos == FBufEnd && count >= FBufSize) {
+      // A large read goes straight to the stream, not through the buffer.
+      const int64_t n = FStream->Read(out, count);
+      if (n <= 0) throw EReadError(kSReadError);
+      out += n;
+      count -= n;
+      continue;
+    }
     if (FBufPos == FBufEnd) FillBuffer();
     const int64_t n = std::min<int64_t>(count, FBufEnd - FBufPos);
     std::memcpy(out, FBuffer.data() + FBufPos, static_cast<size_t>(n));

@@ -1,9 +1,14 @@
 #include "store/ChartStore.h"
 
 #include <array>
+#include <exception>
 #include <memory>
+#include <thread>
 
 #include "model/Chart.h"
+#include "persist/BinaryToText.h"
+#include "persist/Exceptions.h"
+#include "persist/PipeStream.h"
 #include "persist/Writer.h"
 #include "store/AtomicFile.h"
 #include "store/ChartException.h"
@@ -124,6 +129,51 @@ void WriteChartBinary(TCustomChart& chart, TStream& target, bool includeData) {
   writer.FlushBuffer();
 }
 
+// Writes the binary form into a pipe on this thread while another thread
+// converts it to text into `output` as it comes. Returns whether the text
+// needs a byte order mark.
+bool WriteChartTextThroughPipe(TCustomChart& chart, TStream& output, bool includeData,
+                               bool withByteOrderMark) {
+  TPipeStream pipe;
+  bool needsMark = false;
+  std::exception_ptr converterFailure;
+  std::thread converter([&] {
+    try {
+      uint8_t header[sizeof kChartFileHeader];
+      pipe.ReadBuffer(header, sizeof header);
+      needsMark = ComponentBinaryToTextInOnePass(pipe, output, withByteOrderMark);
+    } catch (...) {
+      converterFailure = std::current_exception();
+    }
+    pipe.CloseReading();
+  });
+  std::exception_ptr writerFailure;
+  bool converterStoppedFirst = false;
+  try {
+    WriteChartBinary(chart, pipe, includeData);
+  } catch (...) {
+    writerFailure = std::current_exception();
+    // A converter that stopped first makes the writer fail on the pipe.
+    converterStoppedFirst = pipe.ReadingClosed();
+  }
+  pipe.CloseWriting();
+  converter.join();
+  if (writerFailure && !converterStoppedFirst) std::rethrow_exception(writerFailure);
+  if (converterFailure) std::rethrow_exception(converterFailure);
+  return needsMark;
+}
+
+// The text form written as it is made, without the whole binary form in
+// memory first. Only names outside ASCII need the byte order mark, and that
+// is known at the end: such a rare text is written again, with the mark,
+// over the first one (which it is longer than).
+void WriteChartTextStreamed(TCustomChart& chart, TStream& output, bool includeData) {
+  const int64_t start = output.Position();
+  if (!WriteChartTextThroughPipe(chart, output, includeData, false)) return;
+  if (output.Seek(start, TSeekOrigin::soBeginning) != start) throw EWriteError(kSWriteError);
+  WriteChartTextThroughPipe(chart, output, includeData, true);
+}
+
 }  // namespace
 
 void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, bool textForm) {
@@ -140,7 +190,12 @@ void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, 
 void WriteChartToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
                       bool textForm) {
   WriteFileAtomically(WithDefaultChartExtension(fileName), [&](TStream& file) {
-    WriteChartToStream(chart, file, includeData, textForm);
+    if (textForm) {
+      // The file appears only when complete, so its text can be streamed.
+      WriteChartTextStreamed(chart, file, includeData);
+    } else {
+      WriteChartBinary(chart, file, includeData);
+    }
   });
 }
 

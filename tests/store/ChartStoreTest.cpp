@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/Chart.h"
+#include "model/LineSeries.h"
 #include "model/Registration.h"
 #include "model/SeriesGroups.h"
 #include "persist/Exceptions.h"
@@ -248,6 +249,35 @@ TEST_F(ChartStoreTest, FileOperationsAddTheDefaultExtension) {
   ReadChartFromFile(FChart, folder / "saved");
   EXPECT_EQ(FChart->Width(), 321);
   EXPECT_THROW(ReadChartFromFile(FChart, folder / "missing"), EFOpenError);
+}
+
+// The text file is written as it is made, through a second thread; it must be
+// the very text of the in-memory conversion: with a byte order mark only when
+// a name needs one, and whole when the data run to several megabytes.
+TEST_F(ChartStoreTest, TextFileHoldsTheTextFormWhole) {
+  const struct {
+    const char* name;
+    std::u16string seriesName;
+    int points;
+  } cases[] = {
+      {"ASCII names", u"Series1", 3},
+      {"a name outside ASCII", u"S\u00E9rie", 3},
+      {"data over several pipe pieces", u"Series1", 300000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FChart->FreeAllSeries();
+    auto* series = new TLineSeries(FChart);
+    series->SetName(c.seriesName);
+    series->SetParentChart(FChart);
+    for (int i = 0; i < c.points; ++i) series->AddXY(i * 0.5, i % 11);
+    test::TempFolder folder;
+    WriteChartToFile(*FChart, folder / "chart.txt", true, true);
+    const std::string text = WriteText();
+    EXPECT_EQ(text.starts_with("\xEF\xBB\xBF"), c.seriesName != u"Series1");
+    EXPECT_TRUE(test::ReadFile(folder / "chart.txt") == text);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"chart.txt"});
+  }
 }
 
 TEST_F(ChartStoreTest, XmlFormRendersTheTextForm) {
