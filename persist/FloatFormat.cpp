@@ -100,6 +100,38 @@ bool ShortestDigitsOf(double magnitude, DecimalDigits& d) {
   return true;
 }
 
+// Writes `value` when it is the double nearest to a decimal with at most 3
+// decimals and at most 15 digits (an integer, a price, a quarter), as that
+// decimal in plain digits, and returns the length; returns 0 otherwise. Such
+// a decimal is what the rounding to 15 digits gives (see ShortestDigitsOf),
+// found here without converting the binary value digit by digit.
+size_t WriteShortDecimal(char* start, double value) {
+  constexpr double kPowers[] = {1, 10, 100, 1000};
+  constexpr double kLimit = 1e15;
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < kLimit) || magnitude < 0.001) return 0;
+  for (int decimals = 0; decimals < 4; ++decimals) {
+    const double scaled = std::nearbyint(magnitude * kPowers[decimals]);
+    if (scaled >= kLimit) return 0;
+    if (scaled / kPowers[decimals] != magnitude) continue;
+    auto units = static_cast<uint64_t>(scaled);
+    const auto unit = static_cast<uint64_t>(kPowers[decimals]);
+    char* out = start;
+    if (value < 0) *out++ = '-';
+    out = std::to_chars(out, out + 20, units / unit).ptr;
+    uint64_t fraction = units % unit;
+    if (fraction != 0) {
+      *out++ = '.';
+      for (uint64_t place = unit / 10; fraction != 0; place /= 10) {
+        *out++ = static_cast<char>('0' + fraction / place);
+        fraction %= place;
+      }
+    }
+    return static_cast<size_t>(out - start);
+  }
+  return 0;
+}
+
 // The exact integer magnitude rounded to 18 significant digits (to nearest, ties
 // to even, as the floating-point unit rounds).
 DecimalDigits DigitsOf(uint64_t magnitude) {
@@ -230,6 +262,9 @@ size_t FormatGeneralFloatTo(char* start, double value, int precision) {
   if (value == 0) {
     *start = '0';
     return 1;
+  }
+  if (precision == kShortestExactPrecision) {
+    if (const size_t length = WriteShortDecimal(start, value); length > 0) return length;
   }
   DecimalDigits d;
   if (precision != kShortestExactPrecision || !ShortestDigitsOf(std::fabs(value), d)) {
