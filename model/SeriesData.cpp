@@ -94,12 +94,23 @@ class TBlockWriter {
 class TBlockReader {
  public:
   explicit TBlockReader(TStream& stream)
-      : FStream(stream), FRemaining(std::max<int64_t>(0, stream.Size() - stream.Position())) {}
+      : FStream(stream), FRemaining(std::max<int64_t>(0, stream.Size() - stream.Position())) {
+    // A block already in memory is read where it is.
+    if (auto* memory = dynamic_cast<TMemoryStream*>(&stream)) {
+      FData = memory->Memory() + memory->Position();
+      FEnd = static_cast<size_t>(FRemaining);
+      FInPlace = true;
+    }
+  }
   TBlockReader(const TBlockReader&) = delete;
   TBlockReader& operator=(const TBlockReader&) = delete;
   ~TBlockReader() {
     try {
-      if (FEnd > FPos) FStream.Seek(-static_cast<int64_t>(FEnd - FPos), TSeekOrigin::soCurrent);
+      if (FInPlace) {
+        FStream.Seek(static_cast<int64_t>(FPos), TSeekOrigin::soCurrent);
+      } else if (FEnd > FPos) {
+        FStream.Seek(-static_cast<int64_t>(FEnd - FPos), TSeekOrigin::soCurrent);
+      }
     } catch (...) {
       // The series keeps what it read; only the stream position is off.
     }
@@ -117,7 +128,7 @@ class TBlockReader {
       FRemaining = 0;
       return false;
     }
-    std::memcpy(data, FBuffer.data() + FPos, size);
+    std::memcpy(data, FData + FPos, size);
     FPos += size;
     FRemaining -= static_cast<int64_t>(size);
     return true;
@@ -146,6 +157,7 @@ class TBlockReader {
     FPos = 0;
     FEnd = kept;
     if (FBuffer.size() < std::max(size, kReadChunk)) FBuffer.resize(std::max(size, kReadChunk));
+    FData = FBuffer.data();
     const int64_t inStream = FRemaining - static_cast<int64_t>(kept);
     const int64_t wanted = std::min(static_cast<int64_t>(FBuffer.size() - kept), inStream);
     const int64_t read = FStream.Read(FBuffer.data() + kept, wanted);
@@ -156,6 +168,8 @@ class TBlockReader {
   TStream& FStream;
   int64_t FRemaining;
   std::vector<uint8_t> FBuffer;
+  const uint8_t* FData = nullptr;  // the stream's memory, or FBuffer
+  bool FInPlace = false;
   size_t FPos = 0;
   size_t FEnd = 0;
   std::string FBytes;

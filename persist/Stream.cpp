@@ -126,6 +126,23 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
   return FPosition;
 }
 
+int64_t TMemoryStream::CopyFrom(TStream& source, int64_t count) {
+  if (count == 0) return TStream::CopyFrom(source, count);
+  // Grown as the bytes come, so that a count larger than the source holds
+  // allocates no more than twice what is there.
+  constexpr int64_t kPiece = 1 << 20;
+  for (int64_t left = count; left > 0;) {
+    const int64_t n = std::min(left, kPiece);
+    Grow(FPosition + n);
+    if (FPosition > FSize) std::memset(FData + FSize, 0, static_cast<size_t>(FPosition - FSize));
+    source.ReadBuffer(FData + FPosition, n);
+    FPosition += n;
+    FSize = std::max(FSize, FPosition);
+    left -= n;
+  }
+  return count;
+}
+
 void TMemoryStream::SetSize(int64_t size) {
   size = std::max<int64_t>(size, 0);
   Grow(size);

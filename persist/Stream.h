@@ -30,7 +30,7 @@ class TStream {
   void ReadBuffer(void* buffer, int64_t count);
   void WriteBuffer(const void* buffer, int64_t count);
   // Copies count bytes from source (all of it from its start when count is 0).
-  int64_t CopyFrom(TStream& source, int64_t count);
+  virtual int64_t CopyFrom(TStream& source, int64_t count);
 };
 
 // Bytes in memory. The block grows in place where it can, so that growing a
@@ -47,6 +47,8 @@ class TMemoryStream : public TStream {
   int64_t Write(const void* buffer, int64_t count) override;
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
   int64_t Size() override { return FSize; }
+  // Reads straight into the memory of the stream.
+  int64_t CopyFrom(TStream& source, int64_t count) override;
 
   // New bytes read as zero.
   void SetSize(int64_t size);
