@@ -111,10 +111,12 @@ size_t WriteShortDecimal(char* start, double value) {
   const double magnitude = std::fabs(value);
   if (!(magnitude < kLimit) || magnitude < 0.001) return 0;
   for (int decimals = 0; decimals < 4; ++decimals) {
-    const double scaled = std::nearbyint(magnitude * kPowers[decimals]);
+    const double scaled = magnitude * kPowers[decimals];
     if (scaled >= kLimit) return 0;
-    if (scaled / kPowers[decimals] != magnitude) continue;
+    // A product that is no whole number skips the costlier exact check; the
+    // rare value this misses takes the general way.
     auto units = static_cast<uint64_t>(scaled);
+    if (static_cast<double>(units) != scaled || scaled / kPowers[decimals] != magnitude) continue;
     const auto unit = static_cast<uint64_t>(kPowers[decimals]);
     char* out = start;
     if (value < 0) *out++ = '-';

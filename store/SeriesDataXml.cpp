@@ -25,8 +25,10 @@ KEL_PROPERTIES(TSeriesDataXML, Redeclared(u"IncludeHeader").Default(true),
 namespace {
 
 constexpr char16_t kReplacement = u'\xFFFD';
-// Point lines gathered in ASCII before they go to the document together.
-constexpr size_t kAsciiBufferSize = 1024;
+// Point lines gathered before they go to the document together.
+constexpr size_t kLineBufferSize = 1024;
+// The longest ASCII piece of a line: a number, a colour, a literal.
+constexpr size_t kMaxAsciiText = kMaxGeneralNumberText;
 // Points formatted as one piece of work.
 constexpr int kPointsPerPiece = 4096;
 
@@ -106,36 +108,36 @@ std::vector<std::u16string> ValueAttributeNames(const TChartSeries& series) {
   return names;
 }
 
-// Gathers the ASCII parts of point lines in a small buffer and hands them to
-// the document in one append; other texts go to the document directly, after
-// what was gathered before them.
-class TAsciiBuffer {
+// Gathers point lines in a small buffer, widening ASCII texts as they come,
+// and hands them to the document in one append; long texts go to the
+// document directly, after what was gathered before them.
+class TLineBuffer {
  public:
-  explicit TAsciiBuffer(std::u16string& document) : FDocument(document) {}
-  TAsciiBuffer(const TAsciiBuffer&) = delete;
-  TAsciiBuffer& operator=(const TAsciiBuffer&) = delete;
+  explicit TLineBuffer(std::u16string& document) : FDocument(document) {}
+  TLineBuffer(const TLineBuffer&) = delete;
+  TLineBuffer& operator=(const TLineBuffer&) = delete;
 
-  // Room for `count` more characters: write them there, then Commit.
-  char* Room(size_t count) {
-    if (FLength + count > sizeof FBuffer) Flush();
-    return FBuffer + FLength;
-  }
-  void Commit(size_t count) { FLength += count; }
+  // An ASCII text of at most kMaxAsciiText characters.
   void Append(std::string_view text) {
-    std::memcpy(Room(text.size()), text.data(), text.size());
-    Commit(text.size());
+    char16_t* out = Room(text.size());
+    for (char c : text) *out++ = static_cast<char16_t>(c);
+    FLength += text.size();
   }
   void Append(std::u16string_view text) {
-    if (std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; })) {
+    if (text.size() > kMaxAsciiText) {
       Document().append(text);
       return;
     }
     std::copy(text.begin(), text.end(), Room(text.size()));
-    Commit(text.size());
+    FLength += text.size();
   }
+  // Scratch room for an ASCII text of at most kMaxAsciiText characters:
+  // write it there, then Commit its length.
+  char* AsciiRoom() { return FAscii; }
+  void CommitAscii(size_t length) { Append(std::string_view(FAscii, length)); }
   void AppendInteger(int64_t value) {
-    char* out = Room(24);
-    Commit(static_cast<size_t>(std::to_chars(out, out + 24, value).ptr - out));
+    CommitAscii(static_cast<size_t>(std::to_chars(FAscii, FAscii + kMaxAsciiText, value).ptr -
+                                    FAscii));
   }
   // The document with everything gathered so far in it.
   std::u16string& Document() {
@@ -143,16 +145,20 @@ class TAsciiBuffer {
     return FDocument;
   }
   void Flush() {
-    const size_t start = FDocument.size();
-    FDocument.resize(start + FLength);
-    std::copy(FBuffer, FBuffer + FLength, FDocument.data() + start);
+    FDocument.append(FBuffer, FLength);
     FLength = 0;
   }
 
  private:
+  char16_t* Room(size_t count) {
+    if (FLength + count > kLineBufferSize) Flush();
+    return FBuffer + FLength;
+  }
+
   std::u16string& FDocument;
-  char FBuffer[kAsciiBufferSize];
+  char16_t FBuffer[kLineBufferSize];
   size_t FLength = 0;
+  char FAscii[kMaxAsciiText];
 };
 
 // Writes a series' values: in the general format straight into the line when
@@ -167,15 +173,15 @@ class TValueWriter {
     FDecimal = static_cast<char>(decimal);
   }
 
-  void Write(TAsciiBuffer& line, double value) const {
+  void Write(TLineBuffer& line, double value) const {
     if (!FGeneral) {
       FExporter.AppendValueText(line.Document(), &FSeries, value);
       return;
     }
-    char* out = line.Room(kMaxGeneralNumberText);
+    char* out = line.AsciiRoom();
     const size_t length = FormatGeneralNumberTo(out, value);
     if (FDecimal != '.') std::replace(out, out + length, '.', FDecimal);
-    line.Commit(length);
+    line.CommitAscii(length);
   }
 
  private:
@@ -225,7 +231,7 @@ class TPointLines {
 
   // Appends the lines of points first..last-1 to `out`.
   void Write(int first, int last, std::u16string& out) const {
-    TAsciiBuffer line(out);
+    TLineBuffer line(out);
     TColorText colors;
     for (int i = first; i < last; ++i) {
       line.Append("<point ");
@@ -255,7 +261,7 @@ class TPointLines {
   }
 
  private:
-  void WriteValue(TAsciiBuffer& line, int list, int index) const {
+  void WriteValue(TLineBuffer& line, int list, int index) const {
     line.Append(FPrefixes[static_cast<size_t>(list)]);
     FValues.Write(line, FLists[list]->Value(index));
     line.Append("\"");
