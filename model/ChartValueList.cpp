@@ -8,6 +8,7 @@
 #include "model/ModelMessages.h"
 #include "persist/ClassRegistry.h"
 #include "persist/FloatFormat.h"
+#include "persist/HugePages.h"
 #include "persist/Reader.h"
 #include "persist/Unicode.h"
 
@@ -41,6 +42,11 @@ int TChartValueList::AddValue() {
   }
   InsertValue(index, value);
   return index;
+}
+
+void TChartValueList::Reserve(int count) {
+  FValues.reserve(static_cast<size_t>(std::max(count, 0)));
+  AdviseHugePages(FValues.data(), FValues.capacity() * sizeof(double));
 }
 
 void TChartValueList::InsertValue(int index, double value) {

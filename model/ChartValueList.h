@@ -2,7 +2,6 @@
 // a growable array of doubles with its ordering rule and statistics.
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -48,7 +47,7 @@ class TChartValueList : public TPersistent {
   // Count 0, storage released.
   void Clear();
   // Room for `count` values without growing.
-  void Reserve(int count) { FValues.reserve(static_cast<size_t>(std::max(count, 0))); }
+  void Reserve(int count);
   void Exchange(int index1, int index2);
   // Value i := i for every i.
   void FillSequence();

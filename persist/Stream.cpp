@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "persist/Exceptions.h"
+#include "persist/HugePages.h"
 
 namespace kel {
 
@@ -88,6 +89,7 @@ void TMemoryStream::Grow(int64_t needed) {
   if (data == nullptr) throw std::bad_alloc();
   FData = static_cast<uint8_t*>(data);
   FCapacity = capacity;
+  AdviseHugePages(FData, static_cast<size_t>(FCapacity));
 }
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
