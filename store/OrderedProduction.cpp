@@ -18,12 +18,15 @@ class TOrderedProduction {
  public:
   TOrderedProduction(int count, int threads,
                      const std::function<void(int, std::u16string&)>& produce,
-                     const std::function<void(std::u16string&)>& consume)
+                     const std::function<void(std::u16string&)>& consume,
+                     std::vector<std::u16string>& texts)
       : FCount(count),
-        FSlots(static_cast<size_t>(kSlotsPerThread * threads)),
-        FReady(FSlots.size(), false),
+        FSlots(texts),
+        FReady(static_cast<size_t>(kSlotsPerThread * threads), false),
         FProduce(produce),
-        FConsume(consume) {}
+        FConsume(consume) {
+    if (FSlots.size() < FReady.size()) FSlots.resize(FReady.size());
+  }
 
   // The calling thread: consumes the next piece whenever it is ready and
   // produces pieces otherwise.
@@ -57,12 +60,12 @@ class TOrderedProduction {
   }
 
  private:
-  size_t SlotOf(int piece) const { return static_cast<size_t>(piece) % FSlots.size(); }
+  size_t SlotOf(int piece) const { return static_cast<size_t>(piece) % FReady.size(); }
 
   // Takes the next piece when its slot is free and produces it; false when
   // there is none to take now.
   bool ProduceNext(std::unique_lock<std::mutex>& lock) {
-    if (FNext >= FCount || FNext >= FConsumed + static_cast<int>(FSlots.size())) return false;
+    if (FNext >= FCount || FNext >= FConsumed + static_cast<int>(FReady.size())) return false;
     const int piece = FNext++;
     const size_t slot = SlotOf(piece);
     lock.unlock();
@@ -88,7 +91,7 @@ class TOrderedProduction {
   }
 
   const int FCount;
-  std::vector<std::u16string> FSlots;
+  std::vector<std::u16string>& FSlots;
   std::vector<bool> FReady;
   const std::function<void(int, std::u16string&)>& FProduce;
   const std::function<void(std::u16string&)>& FConsume;
@@ -102,11 +105,12 @@ class TOrderedProduction {
 }  // namespace
 
 void ProduceInOrder(int count, const std::function<void(int, std::u16string&)>& produce,
-                    const std::function<void(std::u16string&)>& consume) {
+                    const std::function<void(std::u16string&)>& consume,
+                    std::vector<std::u16string>& texts) {
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   const int helpers = static_cast<int>(std::min({cores - 1, kMaxHelpers,
                                                  static_cast<unsigned>(std::max(count - 1, 0))}));
-  TOrderedProduction production(count, helpers + 1, produce, consume);
+  TOrderedProduction production(count, helpers + 1, produce, consume, texts);
   std::vector<std::thread> threads;
   try {
     for (int i = 0; i < helpers; ++i) threads.emplace_back([&] { production.RunProducer(); });

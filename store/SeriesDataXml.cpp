@@ -388,7 +388,7 @@ void TSeriesDataXML::WriteSeries(TDocumentText& text, const TChartSeries& series
         const int first = piece * kPointsPerPiece;
         lines.Write(first, std::min(count, first + kPointsPerPiece), pieceText);
       },
-      [&](std::u16string& pieceText) { text.Write(pieceText); });
+      [&](std::u16string& pieceText) { text.Write(pieceText); }, FPieceTexts);
   text.Text() += u"</points>\r\n</series>\r\n\r\n";
 }
 

@@ -35,6 +35,10 @@ class TSeriesDataXML : public TSeriesData {
 
  private:
   void WriteSeries(TDocumentText& text, const TChartSeries& series);
+
+  // The texts that pieces of point lines are formatted into, kept from one
+  // series to the next.
+  std::vector<std::u16string> FPieceTexts;
 };
 
 // The title of a series in the document: its Title unless blank, else its
