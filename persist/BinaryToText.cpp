@@ -91,7 +91,7 @@ class TextSink {
 
  private:
   static constexpr size_t kFirstCapacity = 64 * 1024;
-  static constexpr size_t kStreamPiece = 1024 * 1024;
+  static constexpr size_t kStreamPiece = 256 * 1024;
 
   void MakeRoom(size_t count) {
     if (FOutput != nullptr) {

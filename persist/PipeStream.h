@@ -32,7 +32,7 @@ class TPipeStream : public TStream {
   bool ReadingClosed();
 
  private:
-  static constexpr size_t kPieceSize = 1 << 20;
+  static constexpr size_t kPieceSize = 256 << 10;
   static constexpr size_t kMaxPieces = 4;
 
   // Hands the piece being filled to the reading side.
