@@ -100,40 +100,6 @@ bool ShortestDigitsOf(double magnitude, DecimalDigits& d) {
   return true;
 }
 
-// Writes `value` when it is the double nearest to a decimal with at most 3
-// decimals and at most 15 digits (an integer, a price, a quarter), as that
-// decimal in plain digits, and returns the length; returns 0 otherwise. Such
-// a decimal is what the rounding to 15 digits gives (see ShortestDigitsOf),
-// found here without converting the binary value digit by digit.
-size_t WriteShortDecimal(char* start, double value) {
-  constexpr double kPowers[] = {1, 10, 100, 1000};
-  constexpr double kLimit = 1e15;
-  const double magnitude = std::fabs(value);
-  if (!(magnitude < kLimit) || magnitude < 0.001) return 0;
-  for (int decimals = 0; decimals < 4; ++decimals) {
-    const double scaled = magnitude * kPowers[decimals];
-    if (scaled >= kLimit) return 0;
-    // A product that is no whole number skips the costlier exact check; the
-    // rare value this misses takes the general way.
-    auto units = static_cast<uint64_t>(scaled);
-    if (static_cast<double>(units) != scaled || scaled / kPowers[decimals] != magnitude) continue;
-    const auto unit = static_cast<uint64_t>(kPowers[decimals]);
-    char* out = start;
-    if (value < 0) *out++ = '-';
-    out = std::to_chars(out, out + 20, units / unit).ptr;
-    uint64_t fraction = units % unit;
-    if (fraction != 0) {
-      *out++ = '.';
-      for (uint64_t place = unit / 10; fraction != 0; place /= 10) {
-        *out++ = static_cast<char>('0' + fraction / place);
-        fraction %= place;
-      }
-    }
-    return static_cast<size_t>(out - start);
-  }
-  return 0;
-}
-
 // The exact integer magnitude rounded to 18 significant digits (to nearest, ties
 // to even, as the floating-point unit rounds).
 DecimalDigits DigitsOf(uint64_t magnitude) {
@@ -178,6 +144,65 @@ char* AppendText(char* out, const char* text) {
   const size_t length = std::strlen(text);
   std::memcpy(out, text, length);
   return out + length;
+}
+
+// Writes `units` / 10^Decimals in plain digits, without trailing zeros after
+// the point. The power is a constant, so no division is a real one.
+template <int Decimals>
+char* WriteScaled(char* out, uint64_t units) {
+  constexpr uint64_t kUnit = Decimals == 0 ? 1 : Decimals == 1 ? 10 : Decimals == 2 ? 100 : 1000;
+  out = std::to_chars(out, out + 20, units / kUnit).ptr;
+  uint64_t fraction = units % kUnit;
+  if constexpr (Decimals > 0) {
+    if (fraction != 0) {
+      *out++ = '.';
+      // The fraction behind a leading 1 gives its digits with their zeros.
+      char digits[Decimals + 1];
+      std::to_chars(digits, digits + sizeof digits, kUnit + fraction);
+      int count = Decimals;
+      while (digits[count] == '0') --count;
+      out = AppendDigits(out, digits + 1, count);
+    }
+  }
+  return out;
+}
+
+// Writes `value` when it is the double nearest to a decimal with at most 3
+// decimals and at most 15 digits (an integer, a price, a quarter), as that
+// decimal in plain digits, and returns the length; returns 0 otherwise. Such
+// a decimal is what the rounding to 15 digits gives (see ShortestDigitsOf),
+// found here without converting the binary value digit by digit.
+size_t WriteShortDecimal(char* start, double value) {
+  constexpr double kPowers[] = {1, 10, 100, 1000};
+  constexpr double kLimit = 1e15;
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < kLimit) || magnitude < 0.001) return 0;
+  for (int decimals = 0; decimals < 4; ++decimals) {
+    const double scaled = magnitude * kPowers[decimals];
+    if (scaled >= kLimit) return 0;
+    // A product that is no whole number skips the costlier exact check; the
+    // rare value this misses takes the general way.
+    const auto units = static_cast<uint64_t>(scaled);
+    if (static_cast<double>(units) != scaled || scaled / kPowers[decimals] != magnitude) continue;
+    char* out = start;
+    if (value < 0) *out++ = '-';
+    switch (decimals) {
+      case 0:
+        out = WriteScaled<0>(out, units);
+        break;
+      case 1:
+        out = WriteScaled<1>(out, units);
+        break;
+      case 2:
+        out = WriteScaled<2>(out, units);
+        break;
+      default:
+        out = WriteScaled<3>(out, units);
+        break;
+    }
+    return static_cast<size_t>(out - start);
+  }
+  return 0;
 }
 
 // Returns the text for NaN and the infinities, or null for finite values.
