@@ -284,7 +284,8 @@ void ReadSeriesDataBlock(TChartSeries& series, TStream& stream) {
   // Room for the points the data can hold at most, so that the lists do not
   // grow step by step; a count beyond the data reserves no more than that.
   const int64_t pointSize = ((flags & scfXValues) ? 8 : 0) + 8 + ((flags & scfColors) ? 4 : 0) +
-                            ((flags & scfLabels) ? 1 : 0) + 8 * static_cast<int64_t>(extras.size()) +
+                            ((flags & scfLabels) ? 1 : 0) +
+                            8 * static_cast<int64_t>(extras.size()) +
                             ((flags & scfMarkPositions) ? kMarkPositionSize : 0);
   series.ReservePoints(static_cast<int>(std::min<int64_t>(count, in.Remaining() / pointSize)));
   std::u16string label;

@@ -83,8 +83,8 @@ DecimalDigits DigitsOf(double magnitude) {
 bool ShortestDigitsOf(double magnitude, DecimalDigits& d) {
   if (magnitude < DBL_MIN) return false;  // subnormals hold fewer digits
   char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, magnitude,
-                                    std::chars_format::scientific);
+  const auto result =
+      std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific);
   // text is "d[.ddd]e[+-]xx"
   // The exponent takes the last four or five characters.
   const char* e = result.ptr - 4;

@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <new>
 #include <filesystem>
+#include <new>
 #include <utility>
 
 #include "persist/Exceptions.h"

@@ -108,8 +108,8 @@ void ProduceInOrder(int count, const std::function<void(int, std::u16string&)>& 
                     const std::function<void(std::u16string&)>& consume,
                     std::vector<std::u16string>& texts) {
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
-  const int helpers = static_cast<int>(std::min({cores - 1, kMaxHelpers,
-                                                 static_cast<unsigned>(std::max(count - 1, 0))}));
+  const int helpers = static_cast<int>(
+      std::min({cores - 1, kMaxHelpers, static_cast<unsigned>(std::max(count - 1, 0))}));
   TOrderedProduction production(count, helpers + 1, produce, consume, texts);
   std::vector<std::thread> threads;
   try {

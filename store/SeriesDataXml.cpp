@@ -136,8 +136,8 @@ class TLineBuffer {
   char* AsciiRoom() { return FAscii; }
   void CommitAscii(size_t length) { Append(std::string_view(FAscii, length)); }
   void AppendInteger(int64_t value) {
-    CommitAscii(static_cast<size_t>(std::to_chars(FAscii, FAscii + kMaxAsciiText, value).ptr -
-                                    FAscii));
+    CommitAscii(
+        static_cast<size_t>(std::to_chars(FAscii, FAscii + kMaxAsciiText, value).ptr - FAscii));
   }
   // The document with everything gathered so far in it.
   std::u16string& Document() {

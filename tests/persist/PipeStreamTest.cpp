@@ -52,8 +52,8 @@ TEST(PipeStream, WritingFailsOnceTheReaderHasStopped) {
   const std::vector<uint8_t> piece = Pattern(1024 * 1024);
   // The reader stops after one byte: the writer fails instead of waiting for
   // room that never comes.
-  EXPECT_THROW(
-      for (int i = 0; i < 100; ++i) pipe.WriteBuffer(piece.data(), piece.size()), EWriteError);
+  EXPECT_THROW(for (int i = 0; i < 100; ++i) pipe.WriteBuffer(piece.data(), piece.size()),
+               EWriteError);
   reader.join();
 }
 
