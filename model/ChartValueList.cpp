@@ -8,7 +8,6 @@
 #include "model/ModelMessages.h"
 #include "persist/ClassRegistry.h"
 #include "persist/FloatFormat.h"
-#include "persist/HugePages.h"
 #include "persist/Reader.h"
 #include "persist/Unicode.h"
 
@@ -46,7 +45,6 @@ int TChartValueList::AddValue() {
 
 void TChartValueList::Reserve(int count) {
   FValues.reserve(static_cast<size_t>(std::max(count, 0)));
-  AdviseHugePages(FValues.data(), FValues.capacity() * sizeof(double));
 }
 
 void TChartValueList::InsertValue(int index, double value) {
@@ -71,7 +69,7 @@ void TChartValueList::Delete(int start, int quantity) {
 }
 
 void TChartValueList::Clear() {
-  std::vector<double>().swap(FValues);
+  TValues().swap(FValues);
   Modified();
 }
 

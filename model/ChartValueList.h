@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "persist/ClassDeclaration.h"
+#include "persist/HugePages.h"
 
 namespace kel {
 
@@ -19,6 +20,9 @@ class TChartValueList : public TPersistent {
   KEL_CLASS(TChartValueList, TPersistent)
 
  public:
+  // Values in huge pages when there are millions of them.
+  using TValues = std::vector<double, THugePageAllocator<double>>;
+
   // An empty list; a series makes its lists with TChartSeries::AddValueList,
   // which appends them to its value lists.
   TChartValueList(TChartSeries* owner, const std::u16string& name);
@@ -29,7 +33,7 @@ class TChartValueList : public TPersistent {
   double Value(int index) const { return FValues[static_cast<size_t>(index)]; }
   double operator[](int index) const { return Value(index); }
   void SetValue(int index, double value);
-  const std::vector<double>& Values() const { return FValues; }
+  const TValues& Values() const { return FValues; }
   double First() const { return FValues.front(); }
   double Last() const { return FValues.back(); }
 
@@ -86,13 +90,13 @@ class TChartValueList : public TPersistent {
   void DefineProperties(TFiler& filer) override;
 
   // Low-level access for the owner series, which keeps its lists in step.
-  std::vector<double>& Storage() { return FValues; }
+  TValues& Storage() { return FValues; }
 
  private:
   void Recalc();
 
   TChartSeries* FOwner;
-  std::vector<double> FValues;
+  TValues FValues;
   bool FDateTime = false;
   std::u16string FName;
   TChartListOrder FOrder = loNone;

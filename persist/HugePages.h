@@ -14,4 +14,23 @@ inline constexpr size_t kHugePageWorthwhile = 4 << 20;
 // nothing for a smaller block or where the system has none to offer.
 void AdviseHugePages(const void* data, size_t bytes);
 
+// A block from the heap; a large one aligned to whole huge pages and advised.
+// Raises std::bad_alloc when there is no memory.
+void* AllocateLarge(size_t bytes);
+void FreeLarge(void* data, size_t bytes) noexcept;
+
+// The allocator of large arrays such as value lists.
+template <class T>
+struct THugePageAllocator {
+  using value_type = T;
+
+  THugePageAllocator() = default;
+  template <class U>
+  explicit THugePageAllocator(const THugePageAllocator<U>&) noexcept {}
+
+  T* allocate(size_t count) { return static_cast<T*>(AllocateLarge(count * sizeof(T))); }
+  void deallocate(T* data, size_t count) noexcept { FreeLarge(data, count * sizeof(T)); }
+  bool operator==(const THugePageAllocator&) const = default;
+};
+
 }  // namespace kel

@@ -145,6 +145,9 @@ class TReader : public TFiler {
   std::vector<TComponent*>* FLoaded = nullptr;
   std::u16string FPropName;
   bool FCanHandleExcepts = false;
+  // The bytes of a binary entry, handed to its reader; kept for the next
+  // entry, so that large ones do not take fresh memory each time.
+  TMemoryStream FBinaryData;
 };
 
 // Resolves the pending references to components of other roots that are no

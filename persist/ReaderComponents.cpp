@@ -414,11 +414,11 @@ void TReader::DefineBinaryProperty(std::u16string_view name, const TStreamProc& 
   // The memory grows as the bytes arrive, so that a length larger than the
   // data allocates no more than the data that is really there before the
   // read fails.
-  TMemoryStream data;
-  ReadInto(data, size);
-  data.SetPosition(0);
+  FBinaryData.Clear();
+  ReadInto(FBinaryData, size);
+  FBinaryData.SetPosition(0);
   FCanHandleExcepts = true;
-  readData(data);
+  readData(FBinaryData);
   FPropName.clear();
 }
 

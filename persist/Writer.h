@@ -89,6 +89,9 @@ class TWriter : public TFiler {
   int FBufFilled = 0;
   // The prefix of property names while a sub-object is written ("Title.").
   std::u16string FPropPath;
+  // The bytes of a binary entry, collected before they are written; kept for
+  // the next entry, so that large ones do not take fresh memory each time.
+  TMemoryStream FBinaryData;
 };
 
 }  // namespace kel

@@ -245,9 +245,9 @@ void TWriter::DefineBinaryProperty(std::u16string_view name, const TStreamProc&,
                                    const TStreamProc& writeData, bool hasData) {
   if (!hasData || !writeData) return;
   WritePropertyName(name);
-  TMemoryStream data;
-  writeData(data);
-  WriteBinary(data.Memory(), data.Size());
+  FBinaryData.Clear();
+  writeData(FBinaryData);
+  WriteBinary(FBinaryData.Memory(), FBinaryData.Size());
 }
 
 }  // namespace kel

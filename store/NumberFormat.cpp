@@ -277,7 +277,7 @@ size_t FormatGeneralNumberTo(char* out, double value) {
   size_t length = FormatGeneralFloatTo(out, value, kGeneralDigits);
   // The general float text turns scientific below 0.0001; values from
   // 0.00001 up keep the fixed notation here: "d.ddE-5" becomes "0.0000ddd".
-  if (length >= 3 && std::string_view(out, length).ends_with("E-5")) {
+  if (length >= 3 && out[length - 1] == '5' && out[length - 2] == '-' && out[length - 3] == 'E') {
     const size_t sign = out[0] == '-' ? 1 : 0;
     char digits[kMaxFloatText];
     size_t count = 0;
