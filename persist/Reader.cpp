@@ -107,6 +107,13 @@ void TReader::Read(void* buffer, int64_t count) {
   }
 }
 
+int64_t TReader::BytesAvailable() {
+  const int64_t size = FStream->Size();
+  const int64_t position = FStream->Position();
+  if (size < 0 || position < 0) return -1;
+  return FBufEnd - FBufPos + std::max<int64_t>(size - position, 0);
+}
+
 void TReader::ReadInto(TStream& target, int64_t count) {
   if (count < 0) throw EReadError(kSReadError);
   const int64_t buffered = std::min<int64_t>(count, FBufEnd - FBufPos);

@@ -63,6 +63,8 @@ class TReader : public TFiler {
   void SkipValue();
   void SkipPropertyEntry();
   void SkipComponentRecord(bool withHeader);
+  // The bytes left to read, or -1 when the stream cannot tell.
+  int64_t BytesAvailable();
   // Copies the next `count` raw bytes to `target`.
   void ReadInto(TStream& target, int64_t count);
   // Skips count raw bytes (in chunks, never allocating count bytes up front).

@@ -411,10 +411,12 @@ void TReader::DefineBinaryProperty(std::u16string_view name, const TStreamProc& 
     FCanHandleExcepts = true;
     InvalidValue();
   }
-  // The memory grows as the bytes arrive, so that a length larger than the
-  // data allocates no more than the data that is really there before the
-  // read fails.
+  // Room for the whole entry at once when the data hold it; otherwise the
+  // memory grows as the bytes arrive, so that a length larger than the data
+  // allocates no more than the data that is really there before the read
+  // fails.
   FBinaryData.Clear();
+  if (size <= BytesAvailable()) FBinaryData.Reserve(size);
   ReadInto(FBinaryData, size);
   FBinaryData.SetPosition(0);
   FCanHandleExcepts = true;

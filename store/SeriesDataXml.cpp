@@ -31,6 +31,7 @@ constexpr size_t kLineBufferSize = 1024;
 constexpr size_t kMaxAsciiText = kMaxGeneralNumberText;
 // Points formatted as one piece of work.
 constexpr int kPointsPerPiece = 4096;
+constexpr size_t kTypicalLineLength = 72;
 
 // Characters XML 1.0 admits: tab, line feed, carriage return, U+0020 up, no
 // lone surrogate, not U+FFFE or U+FFFF.
@@ -386,7 +387,10 @@ void TSeriesDataXML::WriteSeries(TDocumentText& text, const TChartSeries& series
       pieces,
       [&](int piece, std::u16string& pieceText) {
         const int first = piece * kPointsPerPiece;
-        lines.Write(first, std::min(count, first + kPointsPerPiece), pieceText);
+        const int last = std::min(count, first + kPointsPerPiece);
+        // Room for typical lines at once, rather than growing step by step.
+        pieceText.reserve(static_cast<size_t>(last - first) * kTypicalLineLength);
+        lines.Write(first, last, pieceText);
       },
       [&](std::u16string& pieceText) { text.Write(pieceText); }, FPieceTexts);
   text.Text() += u"</points>\r\n</series>\r\n\r\n";
