@@ -283,10 +283,10 @@ void ReadSeriesDataBlock(TChartSeries& series, TStream& stream) {
   std::vector<double> extras(static_cast<size_t>(std::max(0, listCount - 2)));
   // Room for the points the data can hold at most, so that the lists do not
   // grow step by step; a count beyond the data reserves no more than that.
-  const int64_t pointSize = ((flags & scfXValues) ? 8 : 0) + 8 + ((flags & scfColors) ? 4 : 0) +
-                            ((flags & scfLabels) ? 1 : 0) +
-                            8 * static_cast<int64_t>(extras.size()) +
-                            ((flags & scfMarkPositions) ? kMarkPositionSize : 0);
+  const int64_t pointSize =
+      ((flags & scfXValues) ? 8 : 0) + 8 + ((flags & scfColors) ? 4 : 0) +
+      ((flags & scfLabels) ? 1 : 0) + 8 * static_cast<int64_t>(extras.size()) +
+      ((flags & scfMarkPositions) ? static_cast<int64_t>(kMarkPositionSize) : 0);
   series.ReservePoints(static_cast<int>(std::min<int64_t>(count, in.Remaining() / pointSize)));
   std::u16string label;
   TSeriesMarkPosition position;

@@ -56,8 +56,9 @@ constexpr int64_t kMinimumMemoryCapacity = 4096;
 }  // namespace
 
 TMemoryStream::TMemoryStream(const std::vector<uint8_t>& bytes) {
-  Write(bytes.data(), static_cast<int64_t>(bytes.size()));
-  FPosition = 0;
+  Grow(static_cast<int64_t>(bytes.size()));
+  if (!bytes.empty()) std::memcpy(FData, bytes.data(), bytes.size());
+  FSize = static_cast<int64_t>(bytes.size());
 }
 
 TMemoryStream::TMemoryStream(TMemoryStream&& other) noexcept
