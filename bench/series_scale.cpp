@@ -14,14 +14,12 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/LineSeriesChart.h"
 #include "model/Chart.h"
-#include "model/LineSeries.h"
 #include "model/Registration.h"
 #include "store/ChartStore.h"
 
 namespace {
-
-constexpr int kSeriesCount = 10;
 
 struct TRun {
   double Seconds = 0;
@@ -31,17 +29,9 @@ struct TRun {
 
 void BuildChartFile(const std::string& path, int pointsPerSeries) {
   kel::TChart chart(nullptr);
-  for (int s = 0; s < kSeriesCount; ++s) {
-    auto* series = new kel::TLineSeries(&chart);
-    series->SetName(u"Series" + std::u16string(1, static_cast<char16_t>(u'0' + s)));
-    series->SetParentChart(&chart);
-    series->BeginUpdate();
-    // X is not the plain index sequence, so every point carries both values.
-    for (int i = 0; i < pointsPerSeries; ++i) {
-      series->AddXY(i * 0.5, static_cast<double>((i * 7919LL + s) % 1000) / 8.0);
-    }
-    series->EndUpdate();
-    series->ManualData = true;
+  kel::bench::AddLineSeries(chart, pointsPerSeries);
+  for (int s = 0; s < chart.SeriesCount(); ++s) {
+    static_cast<kel::TChartSeries&>(chart.Series(s)->SeriesComponent()).ManualData = true;
   }
   kel::WriteChartToFile(chart, path, true, false);
 }
@@ -92,7 +82,7 @@ double Measure(const std::string& kelconv, const std::filesystem::path& folder,
     const TRun run = RunKelconv(kelconv, base + ".kel");
     if (run.Seconds < best.Seconds) best = run;
   }
-  const double points = static_cast<double>(pointsPerSeries) * kSeriesCount;
+  const double points = static_cast<double>(pointsPerSeries) * kel::bench::kSeriesCount;
   const double inputMb = std::filesystem::file_size(base + ".kel") / 1e6;
   const double textMb = std::filesystem::file_size(base + ".txt") / 1e6;
   const double xmlMb = std::filesystem::file_size(base + ".xml") / 1e6;

@@ -11,8 +11,8 @@
 #include <ctime>
 #include <string>
 
+#include "bench/LineSeriesChart.h"
 #include "model/Chart.h"
-#include "model/LineSeries.h"
 #include "model/Registration.h"
 #include "model/SeriesGallery.h"
 #include "persist/Stream.h"
@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr int kSeriesCount = 10;
 constexpr int kDefaultPointsPerSeries = 1'000'000;
 
 // Counts the bytes and keeps none, so that only the export is measured.
@@ -46,16 +45,7 @@ int main(int argc, char** argv) {
   kel::RegisterModelClasses();
   kel::RegisterStandardSeriesGallery();
   kel::TChart chart(nullptr);
-  for (int s = 0; s < kSeriesCount; ++s) {
-    auto* series = new kel::TLineSeries(&chart);
-    series->SetName(u"Series" + std::u16string(1, static_cast<char16_t>(u'0' + s)));
-    series->SetParentChart(&chart);
-    series->BeginUpdate();
-    for (int i = 0; i < pointsPerSeries; ++i) {
-      series->AddXY(i * 0.5, static_cast<double>((i * 7919LL + s) % 1000) / 8.0);
-    }
-    series->EndUpdate();
-  }
+  kel::bench::AddLineSeries(chart, pointsPerSeries);
   const kel::FixedLocale locale(u'.', "en");
   double best = 1e30;
   double bestCpu = 1e30;
@@ -76,7 +66,7 @@ int main(int argc, char** argv) {
     bestCpu = std::min(bestCpu, cpuSeconds);
     bytes = stream.Bytes();
   }
-  const double values = 2.0 * kSeriesCount * pointsPerSeries;
+  const double values = 2.0 * kel::bench::kSeriesCount * pointsPerSeries;
   // Processor time beside wall-clock time: on a shared machine the first
   // also counts the time other programs had the processor.
   std::printf(

@@ -1,0 +1,28 @@
+// The large chart the series benchmarks convert: 10 line series whose X
+// values are not the plain index sequence, so every point carries both X and
+// Y, and whose Y values repeat every thousand points.
+#pragma once
+
+#include <string>
+
+#include "model/Chart.h"
+#include "model/LineSeries.h"
+
+namespace kel::bench {
+
+inline constexpr int kSeriesCount = 10;
+
+inline void AddLineSeries(TChart& chart, int pointsPerSeries) {
+  for (int s = 0; s < kSeriesCount; ++s) {
+    auto* series = new TLineSeries(&chart);
+    series->SetName(u"Series" + std::u16string(1, static_cast<char16_t>(u'0' + s)));
+    series->SetParentChart(&chart);
+    series->BeginUpdate();
+    for (int i = 0; i < pointsPerSeries; ++i) {
+      series->AddXY(i * 0.5, static_cast<double>((i * 7919LL + s) % 1000) / 8.0);
+    }
+    series->EndUpdate();
+  }
+}
+
+}  // namespace kel::bench
