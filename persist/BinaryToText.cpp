@@ -509,11 +509,7 @@ void ComponentBinaryToText(TStream& input, TStream& output) {
   }
   // The record is sound: convert it again, straight into the output.
   if (input.Seek(start, TSeekOrigin::soBeginning) != start) throw EReadError(kSReadError);
-  TextSink streamed(output);
-  if (needsMark) streamed.Append(kByteOrderMark);
-  TBinaryToText second(input, streamed);
-  second.Convert();
-  streamed.Flush();
+  ComponentBinaryToTextInOnePass(input, output, needsMark);
 }
 
 bool ComponentBinaryToTextInOnePass(TStream& input, TStream& output, bool withByteOrderMark) {

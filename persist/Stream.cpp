@@ -101,15 +101,22 @@ int64_t TMemoryStream::Read(void* buffer, int64_t count) {
   return n;
 }
 
-int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
-  if (count <= 0) return 0;
-  const int64_t end = FPosition + count;
-  Grow(end);
+uint8_t* TMemoryStream::RoomAtPosition(int64_t count) {
+  Grow(FPosition + count);
   // A position moved past the end leaves a gap that reads as zero.
   if (FPosition > FSize) std::memset(FData + FSize, 0, static_cast<size_t>(FPosition - FSize));
-  std::memcpy(FData + FPosition, buffer, static_cast<size_t>(count));
-  FPosition = end;
-  FSize = std::max(FSize, end);
+  return FData + FPosition;
+}
+
+void TMemoryStream::Advance(int64_t count) {
+  FPosition += count;
+  FSize = std::max(FSize, FPosition);
+}
+
+int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
+  if (count <= 0) return 0;
+  std::memcpy(RoomAtPosition(count), buffer, static_cast<size_t>(count));
+  Advance(count);
   return count;
 }
 
@@ -136,11 +143,8 @@ int64_t TMemoryStream::CopyFrom(TStream& source, int64_t count) {
   constexpr int64_t kPiece = 1 << 20;
   for (int64_t left = count; left > 0;) {
     const int64_t n = std::min(left, kPiece);
-    Grow(FPosition + n);
-    if (FPosition > FSize) std::memset(FData + FSize, 0, static_cast<size_t>(FPosition - FSize));
-    source.ReadBuffer(FData + FPosition, n);
-    FPosition += n;
-    FSize = std::max(FSize, FPosition);
+    source.ReadBuffer(RoomAtPosition(n), n);
+    Advance(n);
     left -= n;
   }
   return count;

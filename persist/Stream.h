@@ -62,6 +62,10 @@ class TMemoryStream : public TStream {
 
  private:
   void Grow(int64_t needed);
+  // Room for `count` bytes at the position, a gap before it cleared; then
+  // Advance past what was put there.
+  uint8_t* RoomAtPosition(int64_t count);
+  void Advance(int64_t count);
 
   uint8_t* FData = nullptr;
   int64_t FSize = 0;
