@@ -156,12 +156,14 @@ char* WriteScaled(char* out, uint64_t units) {
   if constexpr (Decimals > 0) {
     if (fraction != 0) {
       *out++ = '.';
-      // The fraction behind a leading 1 gives its digits with their zeros.
-      char digits[Decimals + 1];
-      std::to_chars(digits, digits + sizeof digits, kUnit + fraction);
+      char digits[Decimals];
+      for (int i = Decimals - 1; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+      }
       int count = Decimals;
-      while (digits[count] == '0') --count;
-      out = AppendDigits(out, digits + 1, count);
+      while (digits[count - 1] == '0') --count;
+      out = AppendDigits(out, digits, count);
     }
   }
   return out;
@@ -177,9 +179,12 @@ size_t WriteShortDecimal(char* start, double value) {
   constexpr double kLimit = 1e15;
   const double magnitude = std::fabs(value);
   if (!(magnitude < kLimit) || magnitude < 0.001) return 0;
-  for (int decimals = 0; decimals < 4; ++decimals) {
+  // From the most decimals down: the few decimals of a shorter decimal are
+  // whole thousandths as well, and the zeros they end in are dropped, so
+  // most values pass at the first try.
+  for (int decimals = 3; decimals >= 0; --decimals) {
     const double scaled = magnitude * kPowers[decimals];
-    if (scaled >= kLimit) return 0;
+    if (scaled >= kLimit) continue;
     // A product that is no whole number skips the costlier exact check; the
     // rare value this misses takes the general way.
     const auto units = static_cast<uint64_t>(scaled);

@@ -26,7 +26,7 @@ namespace {
 
 constexpr char16_t kReplacement = u'\xFFFD';
 // Point lines gathered before they go to the document together.
-constexpr size_t kLineBufferSize = 1024;
+constexpr size_t kLineBufferSize = 4096;
 // The longest ASCII piece of a line: a number, a colour, a literal.
 constexpr size_t kMaxAsciiText = kMaxGeneralNumberText;
 // Points formatted as one piece of work.
@@ -109,9 +109,9 @@ std::vector<std::u16string> ValueAttributeNames(const TChartSeries& series) {
   return names;
 }
 
-// Gathers point lines in a small buffer, widening ASCII texts as they come,
-// and hands them to the document in one append; long texts go to the
-// document directly, after what was gathered before them.
+// Gathers point lines as ASCII in a small buffer and hands them to the
+// document widened, in one append; other texts go to the document directly,
+// after what was gathered before them.
 class TLineBuffer {
  public:
   explicit TLineBuffer(std::u16string& document) : FDocument(document) {}
@@ -120,25 +120,28 @@ class TLineBuffer {
 
   // An ASCII text of at most kMaxAsciiText characters.
   void Append(std::string_view text) {
-    char16_t* out = Room(text.size());
-    for (char c : text) *out++ = static_cast<char16_t>(c);
+    std::memcpy(AsciiRoom(), text.data(), text.size());
     FLength += text.size();
   }
   void Append(std::u16string_view text) {
-    if (text.size() > kMaxAsciiText) {
+    if (text.size() > kMaxAsciiText ||
+        std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; })) {
       Document().append(text);
       return;
     }
-    std::copy(text.begin(), text.end(), Room(text.size()));
+    std::copy(text.begin(), text.end(), AsciiRoom());
     FLength += text.size();
   }
-  // Scratch room for an ASCII text of at most kMaxAsciiText characters:
-  // write it there, then Commit its length.
-  char* AsciiRoom() { return FAscii; }
-  void CommitAscii(size_t length) { Append(std::string_view(FAscii, length)); }
+  // Room for an ASCII text of at most kMaxAsciiText characters: write it
+  // there, then Commit its length.
+  char* AsciiRoom() {
+    if (FLength + kMaxAsciiText > kLineBufferSize) Flush();
+    return FBuffer + FLength;
+  }
+  void CommitAscii(size_t length) { FLength += length; }
   void AppendInteger(int64_t value) {
-    CommitAscii(
-        static_cast<size_t>(std::to_chars(FAscii, FAscii + kMaxAsciiText, value).ptr - FAscii));
+    char* out = AsciiRoom();
+    CommitAscii(static_cast<size_t>(std::to_chars(out, out + kMaxAsciiText, value).ptr - out));
   }
   // The document with everything gathered so far in it.
   std::u16string& Document() {
@@ -146,20 +149,17 @@ class TLineBuffer {
     return FDocument;
   }
   void Flush() {
-    FDocument.append(FBuffer, FLength);
+    const size_t start = FDocument.size();
+    FDocument.resize(start + FLength);
+    char16_t* out = FDocument.data() + start;
+    for (size_t i = 0; i < FLength; ++i) out[i] = static_cast<unsigned char>(FBuffer[i]);
     FLength = 0;
   }
 
  private:
-  char16_t* Room(size_t count) {
-    if (FLength + count > kLineBufferSize) Flush();
-    return FBuffer + FLength;
-  }
-
   std::u16string& FDocument;
-  char16_t FBuffer[kLineBufferSize];
+  char FBuffer[kLineBufferSize];
   size_t FLength = 0;
-  char FAscii[kMaxAsciiText];
 };
 
 // Writes a series' values: in the general format straight into the line when
