@@ -27,8 +27,10 @@ struct TGlobalFixups {
   }
 };
 
+// Never destroyed: objects that outlive it at the end of the program still
+// ask it for their references.
 TGlobalFixups& GlobalFixups() {
-  static TGlobalFixups fixups;
+  static TGlobalFixups& fixups = *new TGlobalFixups;
   return fixups;
 }
 
@@ -89,6 +91,11 @@ void DropPendingReferences(TComponent* rootOrInstance) {
   GlobalFixups().EraseIf([&](const TPropFixup& f) {
     return f.FInstanceRoot == rootOrInstance || f.FInstance == rootOrInstance;
   });
+}
+
+void DropPendingReferencesOn(const TPersistent* instance) {
+  if (GlobalFixups().Count == 0) return;
+  GlobalFixups().EraseIf([&](const TPropFixup& f) { return f.FInstance == instance; });
 }
 
 size_t PendingReferenceCount() {

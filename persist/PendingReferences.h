@@ -28,6 +28,8 @@ void DropPendingReference(TPersistent* instance, const TPropInfo* prop);
 // Drops every reference read into this root or set on this instance; run when
 // a read fails and when a component is destroyed.
 void DropPendingReferences(TComponent* rootOrInstance);
+// Drops every reference waiting to be set on this object, which is going.
+void DropPendingReferencesOn(const TPersistent* instance);
 size_t PendingReferenceCount();
 
 }  // namespace kel

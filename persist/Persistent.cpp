@@ -1,6 +1,7 @@
 #include "persist/Persistent.h"
 
 #include "persist/Exceptions.h"
+#include "persist/Fixups.h"
 #include "persist/Unicode.h"
 
 namespace kel {
@@ -12,6 +13,10 @@ const TClassInfo& TPersistent::StaticClassInfo() {
     return i;
   }();
   return info;
+}
+
+TPersistent::~TPersistent() {
+  ForgetReferencesOn(this);
 }
 
 void TPersistent::Assign(const TPersistent* source) {

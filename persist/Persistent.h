@@ -32,7 +32,7 @@ class TPersistent {
   virtual const TClassInfo& ClassInfo() const { return StaticClassInfo(); }
 
   TPersistent() = default;
-  virtual ~TPersistent() = default;
+  virtual ~TPersistent();
   TPersistent(const TPersistent&) = delete;
   TPersistent& operator=(const TPersistent&) = delete;
 

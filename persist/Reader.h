@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <vector>
 
 #include "persist/Filer.h"
+#include "persist/Fixups.h"
 
 namespace kel {
 
@@ -18,15 +18,6 @@ class TPersistent;
 class TCollection;
 class TClassInfo;
 struct TPropInfo;
-
-// A component reference read by name, set once the whole root is read.
-struct TPropFixup {
-  TPersistent* FInstance;
-  TComponent* FInstanceRoot;
-  const TPropInfo* FPropInfo;
-  std::u16string FRootName;  // empty within the root; another root's name otherwise
-  std::u16string FName;
-};
 
 class TReader : public TFiler {
  public:
@@ -140,10 +131,7 @@ class TReader : public TFiler {
 
   TComponent* FOwner = nullptr;
   TComponent* FParent = nullptr;
-  std::unique_ptr<std::vector<TPropFixup>> FFixups;
-  // Which fixups were read into the items of which collection (from, to), so
-  // that they are dropped when a later value of the collection replaces them.
-  std::vector<std::tuple<TCollection*, size_t, size_t>> FCollectionFixups;
+  std::unique_ptr<TFixupList> FFixups;
   std::vector<TComponent*>* FLoaded = nullptr;
   std::u16string FPropName;
   bool FCanHandleExcepts = false;

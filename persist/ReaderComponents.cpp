@@ -116,15 +116,12 @@ void TReader::ReadRootRecord(TComponent& root) {
 
 void TReader::ReadComponentBody(TComponent& component) {
   const bool outermost = FFixups == nullptr;
-  if (outermost) FFixups = std::make_unique<std::vector<TPropFixup>>();
+  if (outermost) FFixups = std::make_unique<TFixupList>();
   struct TDropFixups {
     TReader& Reader;
     bool Outermost;
     ~TDropFixups() {
-      if (Outermost) {
-        Reader.FFixups.reset();
-        Reader.FCollectionFixups.clear();
-      }
+      if (Outermost) Reader.FFixups.reset();
     }
   } dropFixups{*this, outermost};
 
@@ -335,7 +332,7 @@ void TReader::ReadPropertyValue(TPersistent& instance, const TPropInfo& prop) {
         const std::u16string name = ReadIdent();
         // Without a root there is nothing to resolve the name against.
         if (FFixups == nullptr || FRoot == nullptr) InvalidValue();
-        FFixups->push_back({&instance, FRoot, &prop, {}, name});
+        FFixups->Add({&instance, FRoot, &prop, {}, name});
       }
       break;
     }
@@ -365,17 +362,8 @@ void TReader::ReadCollection(TCollection& collection) {
     TCollection& Collection;
     ~TEndUpdate() { Collection.EndUpdate(); }
   } endUpdate{collection};
-  if (!EndOfList()) {
-    // References read into the items about to be destroyed must not be set.
-    if (FFixups) {
-      for (const auto& [owner, begin, end] : FCollectionFixups) {
-        if (owner != &collection) continue;
-        for (size_t i = begin; i < end; ++i) (*FFixups)[i].FInstance = nullptr;
-      }
-    }
-    collection.Clear();
-  }
-  const size_t firstFixup = FFixups ? FFixups->size() : 0;
+  // References read into the items about to be destroyed go with them.
+  if (!EndOfList()) collection.Clear();
   while (!EndOfList()) {
     const TValueType next = NextValue();
     if (next == vaInt8 || next == vaInt16 || next == vaInt32) ReadInteger();
@@ -385,9 +373,6 @@ void TReader::ReadCollection(TCollection& collection) {
     ReadListEnd();
   }
   ReadListEnd();
-  if (FFixups && FFixups->size() > firstFixup) {
-    FCollectionFixups.push_back({&collection, firstFixup, FFixups->size()});
-  }
 }
 
 void TReader::DefineProperty(std::u16string_view name, const TReaderProc& readData,
@@ -451,8 +436,8 @@ std::u16string TReader::MapReferenceName(const std::u16string& name) {
 }
 
 void TReader::ResolveLocalFixups() {
-  for (TPropFixup& fixup : *FFixups) {
-    if (fixup.FInstance == nullptr) continue;  // its object was replaced while reading
+  for (TPropFixup& fixup : FFixups->Items()) {
+    if (fixup.FInstance == nullptr) continue;  // its object was destroyed while reading
     const std::u16string name = MapReferenceName(fixup.FName);
     TComponent* component = FindComponentByPath(fixup.FInstanceRoot, name);
     if (component == nullptr && OnFindComponentInstance) {

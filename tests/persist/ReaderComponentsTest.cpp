@@ -305,6 +305,13 @@ TEST_F(ReaderComponents, DestroyingARootDropsItsPendingReferences) {
   EXPECT_EQ(PendingReferenceCount(), 0u);
 }
 
+TEST_F(ReaderComponents, FreeingAnObjectDropsTheReferencesWaitingOnIt) {
+  EXPECT_EQ(Read(Root("Items = <\n item\n Link = Elsewhere.Series1\n end>\n")), Strings{});
+  EXPECT_EQ(PendingReferenceCount(), 1u);
+  root.Items()->Clear();
+  EXPECT_EQ(PendingReferenceCount(), 0u);
+}
+
 TEST_F(ReaderComponents, LoadFinishedRunsOnTheRootFirstThenInFinishingOrder) {
   Read(
       "object Root1: TTestRoot\n"

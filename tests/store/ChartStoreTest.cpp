@@ -158,6 +158,18 @@ TEST_F(ChartStoreTest, ReferencesToChildrenAreWrittenRelativeToTheChartsOwner) {
   EXPECT_NE(WriteText().find("    Source = Series1.Owner\r\n"), std::string::npos);
 }
 
+// A malformed file can give a sub-object a reference and then free that
+// sub-object; the reference must go with it rather than be set on freed memory.
+TEST_F(ChartStoreTest, AReferenceGoesWithTheSubObjectItWasReadInto) {
+  const std::string fresh = WriteText();
+  Read(
+      "object TChart\r\n"
+      "  Gradient.SubGradient.Colors = Nothing\r\n"
+      "  Gradient.SubGradient = nil\r\n"
+      "end\r\n");
+  EXPECT_EQ(WriteText(), fresh);
+}
+
 TEST_F(ChartStoreTest, SaveMarksEverySeriesForTheSaveOnly) {
   Read(
       "object TChart\r\n"
