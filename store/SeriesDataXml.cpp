@@ -139,10 +139,6 @@ class TLineBuffer {
     return FBuffer + FLength;
   }
   void CommitAscii(size_t length) { FLength += length; }
-  void AppendInteger(int64_t value) {
-    char* out = AsciiRoom();
-    CommitAscii(static_cast<size_t>(std::to_chars(out, out + kMaxAsciiText, value).ptr - out));
-  }
   // The document with everything gathered so far in it.
   std::u16string& Document() {
     Flush();
@@ -210,6 +206,32 @@ class TColorText {
   size_t FLength = 0;
 };
 
+// The decimal text of an index that goes up by one from line to line: each
+// step changes the last digits only, where formatting would divide.
+class TIndexText {
+ public:
+  explicit TIndexText(int start) {
+    const auto end = std::to_chars(FDigits, FDigits + sizeof FDigits, start).ptr;
+    FStart = sizeof FDigits - static_cast<size_t>(end - FDigits);
+    std::memmove(FDigits + FStart, FDigits, sizeof FDigits - FStart);
+  }
+  std::string_view Text() const { return {FDigits + FStart, sizeof FDigits - FStart}; }
+  void Next() {
+    for (size_t i = sizeof FDigits; i-- > FStart;) {
+      if (FDigits[i] != '9') {
+        ++FDigits[i];
+        return;
+      }
+      FDigits[i] = '0';
+    }
+    FDigits[--FStart] = '1';
+  }
+
+ private:
+  char FDigits[16];  // right-aligned
+  size_t FStart = 0;
+};
+
 // The <point> lines of one series. Writing reads the series only, so that
 // pieces can be written on several threads at once.
 class TPointLines {
@@ -234,11 +256,12 @@ class TPointLines {
   void Write(int first, int last, std::u16string& out) const {
     TLineBuffer line(out);
     TColorText colors;
-    for (int i = first; i < last; ++i) {
+    TIndexText index(first);
+    for (int i = first; i < last; ++i, index.Next()) {
       line.Append("<point ");
       if (FIncludeIndex) {
         line.Append("index=\"");
-        line.AppendInteger(i);
+        line.Append(index.Text());
         line.Append("\"");
       }
       if ((FFormat & scfLabels) != 0) {
