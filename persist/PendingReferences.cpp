@@ -86,11 +86,9 @@ void DropPendingReference(TPersistent* instance, const TPropInfo* prop) {
       [&](const TPropFixup& f) { return f.FInstance == instance && f.FPropInfo == prop; });
 }
 
-void DropPendingReferences(TComponent* rootOrInstance) {
+void DropPendingReferences(TComponent* root) {
   if (GlobalFixups().Count == 0) return;
-  GlobalFixups().EraseIf([&](const TPropFixup& f) {
-    return f.FInstanceRoot == rootOrInstance || f.FInstance == rootOrInstance;
-  });
+  GlobalFixups().EraseIf([&](const TPropFixup& f) { return f.FInstanceRoot == root; });
 }
 
 void DropPendingReferencesOn(const TPersistent* instance) {

@@ -25,9 +25,9 @@ std::u16string MakeUniqueGlobalName(const std::u16string& name);
 void AddPendingReference(TPropFixup fixup);
 // Drops the references waiting to be set on this instance's property.
 void DropPendingReference(TPersistent* instance, const TPropInfo* prop);
-// Drops every reference read into this root or set on this instance; run when
-// a read fails and when a component is destroyed.
-void DropPendingReferences(TComponent* rootOrInstance);
+// Drops every reference read into this root; run when a read fails and when a
+// component is destroyed (its own references go as any object's do).
+void DropPendingReferences(TComponent* root);
 // Drops every reference waiting to be set on this object, which is going.
 void DropPendingReferencesOn(const TPersistent* instance);
 size_t PendingReferenceCount();
