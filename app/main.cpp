@@ -6,7 +6,7 @@
 
 #include "app/QtFormServices.h"
 #include "app/TForm1.h"
-#include "model/Registration.h"
+#include "model/catalogue/Registration.h"
 #include "platform/OptionStore.h"
 #include "platform/qt/QtClipboard.h"
 #include "store/ChartConversion.h"

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "model/Chart.h"
-#include "model/LineSeries.h"
+#include "model/chart/Chart.h"
+#include "model/standard/LineSeries.h"
 
 namespace kel::bench {
 

@@ -15,8 +15,8 @@
 #include <string>
 
 #include "bench/LineSeriesChart.h"
-#include "model/Chart.h"
-#include "model/Registration.h"
+#include "model/chart/Chart.h"
+#include "model/catalogue/Registration.h"
 #include "store/ChartStore.h"
 
 namespace {

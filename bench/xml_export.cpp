@@ -12,12 +12,12 @@
 #include <string>
 
 #include "bench/LineSeriesChart.h"
-#include "model/Chart.h"
-#include "model/Registration.h"
-#include "model/SeriesGallery.h"
+#include "model/chart/Chart.h"
+#include "model/catalogue/Registration.h"
+#include "model/catalogue/SeriesGallery.h"
 #include "persist/Stream.h"
 #include "platform/Locale.h"
-#include "store/SeriesDataXml.h"
+#include "store/export/SeriesDataXml.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "platform/DirectorySearch.h"
-#include "store/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
 

@@ -6,7 +6,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "model/Registration.h"
+#include "model/catalogue/Registration.h"
 #include "platform/OptionStore.h"
 
 int main(int argc, char** argv) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/ChartSeries.h"
+#include "model/series/ChartSeries.h"
 #include "persist/Stream.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include "store/ChartConversion.h"
 
-#include "model/Chart.h"
+#include "model/chart/Chart.h"
 #include "persist/Stream.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
-#include "store/SeriesDataXml.h"
+#include "store/export/SeriesDataXml.h"
 
 namespace kel {
 namespace {

@@ -5,12 +5,12 @@
 #include <memory>
 #include <thread>
 
-#include "model/Chart.h"
+#include "model/chart/Chart.h"
 #include "persist/BinaryToText.h"
 #include "persist/Exceptions.h"
 #include "persist/PipeStream.h"
 #include "persist/Writer.h"
-#include "store/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "store/ChartException.h"
 #include "store/ChartFile.h"
 #include "store/ChartTextXml.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

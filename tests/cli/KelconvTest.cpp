@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/persist/HexBytes.h"
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

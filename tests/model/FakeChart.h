@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "model/ChartLink.h"
+#include "model/base/ChartLink.h"
 
 namespace kel::test {
 

@@ -4,7 +4,7 @@
 #include "store/ChartConversion.h"
 #include "store/ChartException.h"
 #include "tests/persist/HexBytes.h"
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "model/Registration.h"
+#include "model/catalogue/Registration.h"
 #include "persist/Stream.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "model/Chart.h"
-#include "model/LineSeries.h"
-#include "model/Registration.h"
-#include "model/SeriesGroups.h"
+#include "model/chart/Chart.h"
+#include "model/standard/LineSeries.h"
+#include "model/catalogue/Registration.h"
+#include "model/series/SeriesGroups.h"
 #include "persist/Exceptions.h"
 #include "store/ChartException.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
 #include "tests/store/FakeSeries.h"
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

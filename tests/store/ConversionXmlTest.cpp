@@ -5,8 +5,8 @@
 #include "persist/Unicode.h"
 #include "store/ChartConversion.h"
 #include "store/ChartStore.h"
-#include "store/SeriesDataXml.h"
-#include "tests/store/ExportChart.h"
+#include "store/export/SeriesDataXml.h"
+#include "tests/store/export/ExportChart.h"
 
 namespace kel::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/AxisPanel.h"
+#include "model/chart/AxisPanel.h"
 
 namespace kel::test {
 

@@ -4,7 +4,7 @@
 
 #include "persist/Exceptions.h"
 #include "store/ChartFile.h"
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "store/ChartFile.h"
-#include "tests/store/TempFolder.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {

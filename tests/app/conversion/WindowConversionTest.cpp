@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "app/TForm1.h"
-#include "model/Registration.h"
+#include "model/catalogue/Registration.h"
 #include "store/ChartConversion.h"
 #include "tests/app/FormFakes.h"
 

@@ -1,0 +1,26 @@
+#include "model/catalogue/Registration.h"
+
+#include <mutex>
+
+#include "model/attributes/AttributeClasses.h"
+#include "model/chart/Chart.h"
+#include "model/axes/ChartAxes.h"
+#include "model/series/ChartSeries.h"
+#include "model/catalogue/SeriesGallery.h"
+#include "model/standard/StandardSeries.h"
+
+namespace kel {
+
+void RegisterModelClasses() {
+  static std::once_flag registered;
+  std::call_once(registered, [] {
+    RegisterAttributeClasses();
+    RegisterAxisClasses();
+    RegisterChartClasses();
+    RegisterSeriesClasses();
+    RegisterStandardSeriesClasses();
+    RegisterStandardSeriesGallery();
+  });
+}
+
+}  // namespace kel

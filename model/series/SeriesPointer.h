@@ -1,0 +1,131 @@
+// The pointer shape base that series draw their points with, the callout
+// that links a mark to its point, and the marks' own callout.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "model/attributes/CustomShape.h"
+
+namespace kel {
+
+class TChartSeries;
+class TKelEmboss;
+class TKelGradient;
+class TKelPicture;
+class TKelShadow;
+class TWhitePen;
+
+KEL_ENUM(TSeriesPointerStyle, psRectangle, psCircle, psTriangle, psDownTriangle, psCross,
+         psDiagCross, psStar, psDiamond, psSmallDot, psNothing, psLeftTriangle, psRightTriangle,
+         psHexagon, psVisual, psDonut)
+KEL_ENUM(TArrowHeadStyle, ahNone, ahLine, ahSolid)
+
+class TSeriesPointer : public TKelCustomShapeBrushPen {
+  KEL_CLASS(TSeriesPointer, TKelCustomShapeBrushPen)
+
+ public:
+  explicit TSeriesPointer(TChartSeries* series);
+  ~TSeriesPointer() override;
+
+  TChartSeries* Series() const { return FSeries; }
+  void SetParentChart(TCustomKelPanel* chart) { FParent = chart; }
+
+  bool Dark3D() const { return FDark3D; }
+  void SetDark3D(bool value) { SetAndNotify(FDark3D, value); }
+  int32_t Depth() const { return FDepth; }
+  void SetDepth(int32_t value) { SetAndNotify(FDepth, value); }
+  bool Draw3D() const { return FDraw3D; }
+  void SetDraw3D(bool value) { SetAndNotify(FDraw3D, value); }
+  bool FullGradient() const { return FFullGradient; }
+  void SetFullGradient(bool value) { SetAndNotify(FFullGradient, value); }
+  // Sets FullGradient and the default it is written against.
+  void AssignDefaultFullGradient(bool value);
+  bool DefaultFullGradient = false;
+  bool IsFullGradientStored() const { return FFullGradient != DefaultFullGradient; }
+  int32_t HorizSize() const { return FHorizSize; }
+  void SetHorizSize(int32_t value);
+  bool InflateMargins() const { return FInflateMargins; }
+  void SetInflateMargins(bool value) { SetAndNotify(FInflateMargins, value); }
+  TSeriesPointerStyle Style() const { return FStyle; }
+  void SetStyle(TSeriesPointerStyle value) { SetAndNotify(FStyle, value); }
+  TKelTransparency Transparency() const { return FTransparency; }
+  void SetTransparency(TKelTransparency value) { SetAndNotify(FTransparency, value); }
+  int32_t VertSize() const { return FVertSize; }
+  void SetVertSize(int32_t value);
+  // Whether HorizSize and VertSize may change.
+  bool AllowChangeSize = true;
+
+  // The brush's gradient.
+  TKelGradient* Gradient();
+  void SetGradient(TKelGradient* value);
+  // Created on first access: not visible, size 3.
+  TKelEmboss* Emboss();
+  void SetEmboss(TKelEmboss* value);
+  TKelShadow* Shadow();
+  void SetShadow(TKelShadow* value);
+  // Created on first access.
+  TKelPicture* Picture();
+  void SetPicture(TKelPicture* value);
+
+  void Assign(const TPersistent* source) override;
+
+ private:
+  TChartSeries* FSeries;
+  bool FDark3D = true;
+  int32_t FDepth = 0;
+  bool FDraw3D = true;
+  std::unique_ptr<TKelEmboss> FEmboss;
+  bool FFullGradient = false;
+  int32_t FHorizSize = 4;
+  bool FInflateMargins = true;
+  std::unique_ptr<TKelPicture> FPicture;
+  std::unique_ptr<TKelShadow> FShadow;
+  TSeriesPointerStyle FStyle = psRectangle;
+  TKelTransparency FTransparency = 0;
+  int32_t FVertSize = 4;
+};
+
+class TCallout : public TSeriesPointer {
+  KEL_CLASS(TCallout, TSeriesPointer)
+
+ public:
+  explicit TCallout(TChartSeries* series);
+  ~TCallout() override;
+
+  TWhitePen* Arrow() const { return FArrow.get(); }
+  void SetArrow(TWhitePen* value);
+  TArrowHeadStyle ArrowHead() const { return FArrowHead; }
+  void SetArrowHead(TArrowHeadStyle value) { SetAndNotify(FArrowHead, value); }
+  int32_t ArrowHeadSize() const { return FArrowHeadSize; }
+  void SetArrowHeadSize(int32_t value) { SetAndNotify(FArrowHeadSize, value); }
+  int32_t Distance() const { return FDistance; }
+  void SetDistance(int32_t value) { SetAndNotify(FDistance, value); }
+
+  void Assign(const TPersistent* source) override;
+
+ private:
+  std::unique_ptr<TWhitePen> FArrow;
+  TArrowHeadStyle FArrowHead = ahNone;
+  int32_t FArrowHeadSize = 8;
+  int32_t FDistance = 0;
+};
+
+class TMarksCallout : public TCallout {
+  KEL_CLASS(TMarksCallout, TCallout)
+
+ public:
+  explicit TMarksCallout(TChartSeries* series);
+
+  int32_t Length() const { return FLength; }
+  void SetLength(int32_t value) { SetAndNotify(FLength, value); }
+  int32_t DefaultLength = 8;
+  bool IsLengthStored() const { return FLength != DefaultLength; }
+
+  void Assign(const TPersistent* source) override;
+
+ private:
+  int32_t FLength = 8;
+};
+
+}  // namespace kel

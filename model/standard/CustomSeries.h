@@ -1,0 +1,113 @@
+// The bases of the line-like series: TCustomLineSeries (null handling and the
+// line pen, shared with the fast line) and TCustomSeries (pointer, area
+// brush, stairs, stacking), with the pointer that such series own.
+//
+// Plain settings that nothing else depends on are fields that the property
+// tables read and write directly; a series is repainted by its chart.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "model/attributes/Brush.h"
+#include "model/series/ChartSeries.h"
+#include "model/series/SeriesPointer.h"
+
+namespace kel {
+
+class TKelEmboss;
+class TKelHiddenPen;
+class TKelPen;
+class TKelShadow;
+
+KEL_ENUM(TCustomSeriesStack, cssNone, cssOverlap, cssStack, cssStack100)
+KEL_ENUM(TCustomSeriesDrawStyle, dsSegments, dsAll, dsCurve)
+KEL_ENUM(TTreatNullsStyle, tnDontPaint, tnSkip, tnIgnore)
+
+// The pointer a line, point or area series draws its points with.
+class TSeriesPointerItems : public TSeriesPointer {
+  KEL_CLASS(TSeriesPointerItems, TSeriesPointer)
+
+ public:
+  using TSeriesPointer::TSeriesPointer;
+};
+
+class TCustomLineSeries : public TChartSeries {
+  KEL_CLASS(TCustomLineSeries, TChartSeries)
+
+ public:
+  explicit TCustomLineSeries(TComponent* owner) : TChartSeries(owner) {}
+
+  // The element's pen.
+  TKelPen* LinePen() const { return Pen(); }
+  void SetLinePen(TKelPen* value) { SetPen(value); }
+
+  TTreatNullsStyle FTreatNulls = tnDontPaint;
+  int32_t FClickTolerance = 0;
+  bool FInvertedStairs = false;
+  bool FStairs = false;
+  bool AllowSinglePoint = true;
+  bool DrawBetweenPoints = false;
+};
+
+class TCustomSeries : public TCustomLineSeries {
+  KEL_CLASS(TCustomSeries, TCustomLineSeries)
+
+ public:
+  explicit TCustomSeries(TComponent* owner);
+  ~TCustomSeries() override;
+
+  bool FClickableLine = true;
+  bool FColorEachLine = true;
+  bool FDark3D = true;
+  bool FDrawArea = false;
+  bool FDrawLine = false;
+  TCustomSeriesDrawStyle FDrawStyle = dsSegments;
+  bool FInflateMargins = true;
+  int32_t FLineHeight = 0;
+  bool FPointerBehind = false;
+  bool FSmoothed = false;
+  TColor FAreaColor = clDefault;
+  TMethod OnClickPointer;
+  TMethod OnGetPointerStyle;
+
+  // Copied into every series of the chart whose class is this one's or an
+  // ancestor of it.
+  TCustomSeriesStack Stacked() const { return FStacked; }
+  void SetStacked(TCustomSeriesStack value);
+
+  TSeriesPointerItems* Pointer() const { return FPointer.get(); }
+  void SetPointer(TSeriesPointerItems* value);
+  TKelEmboss* Emboss() const { return FEmboss.get(); }
+  void SetEmboss(TKelEmboss* value);
+  TKelShadow* Shadow() const { return FShadow.get(); }
+  void SetShadow(TKelShadow* value);
+  TKelPen* AreaLinesPen() const { return FAreaLinesPen.get(); }
+  void SetAreaLinesPen(TKelPen* value);
+  // The brush an area is filled with.
+  TKelBrush* AreaChartBrush() const { return FAreaBrush.get(); }
+  void SetAreaChartBrush(TKelBrush* value);
+  // Created on first access.
+  TKelHiddenPen* OutLine();
+  void SetOutLine(TKelHiddenPen* value);
+
+  // The element brush's style and gradient.
+  TBrushStyle LineBrush() const { return Brush()->Style(); }
+  void SetLineBrush(TBrushStyle value) { Brush()->SetStyle(value); }
+  TKelGradient* Gradient() const;
+  void SetGradient(TKelGradient* value);
+
+  // The pointer draws on the series' chart.
+  void SetParentChart(TCustomAxisPanel* value) override;
+
+ private:
+  TCustomSeriesStack FStacked = cssNone;
+  std::unique_ptr<TSeriesPointerItems> FPointer;
+  std::unique_ptr<TKelEmboss> FEmboss;
+  std::unique_ptr<TKelShadow> FShadow;
+  std::unique_ptr<TKelPen> FAreaLinesPen;
+  std::unique_ptr<TKelBrush> FAreaBrush;
+  std::unique_ptr<TKelHiddenPen> FOutLine;
+};
+
+}  // namespace kel

@@ -1,0 +1,198 @@
+#include "model/standard/PieSeries.h"
+
+#include "model/chart/AxisPanel.h"
+#include "model/attributes/Brush.h"
+#include "model/attributes/Gradient.h"
+#include "model/attributes/Pen.h"
+#include "model/series/SeriesMarks.h"
+#include "model/series/SeriesRows.h"
+#include "model/series/SeriesSharing.h"
+#include "persist/ClassRegistry.h"
+
+namespace kel {
+
+namespace {
+
+constexpr int32_t kPieCalloutLength = 8;
+constexpr int32_t kFullCircle = 360;
+constexpr int32_t kPieFrameWidth = 4;
+
+struct TFrameColors {
+  TColor Start, Middle, End;
+};
+
+void SetGradientColors(TKelBrush& brush, const TFrameColors& colors) {
+  TKelGradient* gradient = brush.Gradient();
+  gradient->SetStartColor(colors.Start);
+  gradient->SetMidColor(colors.Middle);
+  gradient->SetEndColor(colors.End);
+}
+
+}  // namespace
+
+// --- TCircledSeries ---
+
+KEL_PROPERTIES(TCircledSeries)
+
+TCircledSeries::TCircledSeries(TComponent* owner)
+    : TChartSeries(owner),
+      FEmboss(std::make_unique<TCircledEmboss>([this] { Repaint(); })),
+      FShadow(std::make_unique<TCircledShadow>([this] { Repaint(); })) {
+  XValues()->SetName(u"Angle");
+}
+
+TCircledSeries::~TCircledSeries() = default;
+
+void TCircledSeries::ForEachRelated(const std::function<void(TCircledSeries&)>& apply) {
+  ForEachSeriesOfChart(*this, [this, &apply](TChartSeries& other) {
+    auto* circled = dynamic_cast<TCircledSeries*>(&other);
+    if (circled != nullptr && IsOfOwnOrAncestorClass(*this, other)) apply(*circled);
+  });
+}
+
+void TCircledSeries::SetCircled(bool value) {
+  const bool changed = FCircled != value;
+  FCircled = value;
+  ForEachRelated([value](TCircledSeries& series) {
+    series.FCircled = value;
+    if (!series.ComponentState().Contains(csLoading)) {
+      series.FCustomXRadius = 0;
+      series.FCustomYRadius = 0;
+    }
+  });
+  if (changed) Repaint();
+}
+
+void TCircledSeries::SetUniqueCustomRadius(bool value) {
+  FUniqueCustomRadius = value;
+  ForEachRelated([value](TCircledSeries& series) { series.FUniqueCustomRadius = value; });
+}
+
+void TCircledSeries::SetCustomXRadius(int32_t value) {
+  FCustomXRadius = value;
+  if (FUniqueCustomRadius) {
+    ForEachRelated([value](TCircledSeries& series) { series.FCustomXRadius = value; });
+  }
+  Repaint();
+}
+
+void TCircledSeries::SetCustomYRadius(int32_t value) {
+  FCustomYRadius = value;
+  if (FUniqueCustomRadius) {
+    ForEachRelated([value](TCircledSeries& series) { series.FCustomYRadius = value; });
+  }
+  Repaint();
+}
+
+void TCircledSeries::SetRotationAngle(int32_t value) {
+  FRotationAngle = value % kFullCircle;
+  Repaint();
+}
+
+// --- TPieSeries ---
+
+namespace sr = series_rows;
+using C = TCircledSeries;
+using P = TPieSeries;
+KEL_PROPERTIES(
+    TPieSeries, sr::ColorSource(), sr::Cursor(), sr::Marks(), sr::ParentChart(), sr::DataSource(),
+    sr::PercentFormat(), sr::SeriesColor(), sr::ShowInLegend(), sr::Title(), sr::ValueFormat(),
+    sr::XLabelsSource(), sr::XValues(), sr::YValues(), sr::AfterDrawValues(),
+    sr::BeforeDrawValues(), sr::OnAfterAdd(), sr::OnBeforeAdd(), sr::OnClearValues(), sr::OnClick(),
+    sr::OnDblClick(), sr::OnGetMarkText(), sr::OnMouseEnter(), sr::OnMouseLeave(),
+    Property(u"Circled", &C::Circled, &C::SetCircled).Default(true),
+    Property(u"CustomXRadius", &C::CustomXRadius, &C::SetCustomXRadius).Default(0),
+    Property(u"CustomYRadius", &C::CustomYRadius, &C::SetCustomYRadius).Default(0),
+    Property(u"UniqueCustomRadius", &C::UniqueCustomRadius, &C::SetUniqueCustomRadius)
+        .Default(true),
+    Property(u"Emboss", &C::Emboss, &C::SetEmboss), Property(u"Shadow", &C::Shadow, &C::SetShadow),
+    sr::Active(), Property(u"AngleSize", &P::FAngleSize, &P::FAngleSize).Default(kFullCircle),
+    Property(u"AutoMarkPosition", &P::AutoMarkPosition, &P::SetAutoMarkPosition).Stored(false),
+    Property(u"Bevel", &P::Bevel, &P::SetBevel),
+    Property(u"BevelPercent", &P::FBevelPercent, &P::FBevelPercent).Default(0),
+    Property(u"CircleBackColor", &C::FCircleBackColor, &C::FCircleBackColor).Default(clDefault),
+    sr::ColorEachPoint(), Property(u"Dark3D", &P::FDark3D, &P::FDark3D).Default(true),
+    Property(u"DarkPen", &P::FDarkPen, &P::FDarkPen).Default(0),
+    Property(u"EdgeStyle", &P::FEdgeStyle, &P::FEdgeStyle).Default(edNone),
+    Property(u"ExplodeBiggest", &P::FExplodeBiggest, &P::FExplodeBiggest).Default(0),
+    Property(u"Frame", &P::Frame, &P::SetFrame).Stored(&P::HasFrame),
+    Property(u"Gradient", &P::Gradient, &P::SetGradient),
+    Property(u"GradientBright", &P::FGradientBright, &P::FGradientBright).Default(0),
+    Property(u"MultiPie", &P::FMultiPie, &P::FMultiPie).Default(mpAutomatic),
+    Property(u"OtherSlice", &P::OtherSlice, &P::SetOtherSlice),
+    Property(u"PieMarks", &P::PieMarks, &P::SetPieMarks), Property(u"PiePen", &P::Pen, &P::SetPen),
+    Property(u"PieValues", &P::YValues, &P::SetYValues).Stored(false),
+    Property(u"RotationAngle", &C::RotationAngle, &C::SetRotationAngle).Default(0),
+    sr::Transparency(), Property(u"UsePatterns", &P::FUsePatterns, &P::FUsePatterns).Default(false))
+
+TPieSeries::TPieSeries(TComponent* owner)
+    : TCircledSeries(owner),
+      FBevel(std::make_unique<TPieBevel>()),
+      FOtherSlice(std::make_unique<TPieOtherSlice>(this)),
+      FPieMarks(std::make_unique<TPieMarks>()) {
+  XValues()->SetName(u"");
+  YValues()->SetName(u"Pie");
+  TSeriesMarks* marks = Marks();
+  marks->SetVisible(true);
+  marks->DefaultVisible = true;
+  TMarksCallout* callout = marks->Callout();
+  callout->SetLength(kPieCalloutLength);
+  callout->DefaultLength = kPieCalloutLength;
+  SetColorEachPoint(true);
+  DefaultColorEachPoint = true;
+  // Slices are placed by index: the X values are never stored.
+  IUseNotMandatory = false;
+  TKelGradient* gradient = Gradient();
+  gradient->SetStartColor(clWhite);
+  gradient->AssignDefaultDirection(gdRadial);
+}
+
+TPieSeries::~TPieSeries() = default;
+
+bool TPieSeries::AutoMarkPosition() const {
+  return Marks()->AutoPosition();
+}
+
+void TPieSeries::SetAutoMarkPosition(bool value) {
+  Marks()->SetAutoPosition(value);
+}
+
+TKelGradient* TPieSeries::Gradient() const {
+  return Brush()->Gradient();
+}
+
+void TPieSeries::SetGradient(TKelGradient* value) {
+  Brush()->SetGradient(value);
+}
+
+TFramedBorder* TPieSeries::Frame() {
+  if (!FFrame) {
+    auto frame = std::make_unique<TCircularFrame>(ParentChart());
+    frame->FWidth = kPieFrameWidth;
+    frame->SetVisible(false);
+    frame->DefaultVisible = false;
+    frame->FCircled = true;
+    frame->DefaultCircled = true;
+    SetGradientColors(*frame->OuterBrush(), {clSilver, clWhite, static_cast<TColor>(0x404040)});
+    SetGradientColors(*frame->MiddleBrush(), {clGray, clWhite, static_cast<TColor>(0x828282)});
+    SetGradientColors(*frame->InnerBrush(), {static_cast<TColor>(0x404040), clWhite, clGray});
+    FFrame = std::move(frame);
+  }
+  return FFrame.get();
+}
+
+void TPieSeries::SetFrame(TFramedBorder* value) {
+  Frame()->Assign(value);
+}
+
+void TPieSeries::WriteSeriesData(TStream& stream) {
+  const int other = XValues()->Locate(kOtherSliceX);
+  if (other >= 0) Delete(other);
+  inherited::WriteSeriesData(stream);
+}
+
+void RegisterPieSeriesClasses() {
+  RegisterClass<TPieSeries>();
+}
+
+}  // namespace kel

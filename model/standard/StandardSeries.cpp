@@ -1,0 +1,12 @@
+#include "model/standard/StandardSeries.h"
+
+namespace kel {
+
+void RegisterStandardSeriesClasses() {
+  RegisterLineSeriesClasses();
+  RegisterBarSeriesClasses();
+  RegisterPieSeriesClasses();
+  RegisterFastLineSeriesClasses();
+}
+
+}  // namespace kel

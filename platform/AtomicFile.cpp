@@ -1,0 +1,63 @@
+#include "platform/AtomicFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <random>
+
+#include "persist/Exceptions.h"
+
+namespace kel {
+namespace {
+
+// Keeps the temporary name within the file system's limit on name length.
+constexpr size_t kMaxBaseInTemporaryName = 200;
+
+// Creates an empty, hidden temporary file beside `fileName` under a fresh
+// name (so that a folder walk does not pick it up) and returns that name.
+std::string ReserveTemporaryFile(const std::string& fileName) {
+  const size_t slash = fileName.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? "" : fileName.substr(0, slash + 1);
+  const std::string base = fileName.substr(folder.size()).substr(0, kMaxBaseInTemporaryName);
+  static std::mt19937 random{std::random_device{}()};
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char suffix[16];
+    std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(random()));
+    const std::string name = folder + "." + base + suffix;
+    const int handle = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (handle >= 0) {
+      ::close(handle);
+      return name;
+    }
+    if (errno != EEXIST) RaiseFileCreateError(fileName, errno);
+  }
+  RaiseFileCreateError(fileName, EEXIST);
+}
+
+}  // namespace
+
+void WriteFileAtomically(const std::string& fileName, const std::function<void(TStream&)>& write) {
+  const std::string temporary = ReserveTemporaryFile(fileName);
+  try {
+    {
+      // Opened as it is, new and empty: a file truncated on opening counts as
+      // a replaced one, whose blocks the file system (ext4) writes out when
+      // it is closed, and that costs as much as a large conversion itself.
+      TFileStream stream(temporary, fmOpenReadWrite);
+      write(stream);
+      // The rename makes the output appear whole or not at all; forcing it to
+      // disk as well would cost more than the conversion of a small chart.
+      stream.Close();
+    }
+    if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
+      RaiseFileCreateError(fileName, errno);
+    }
+  } catch (...) {
+    std::remove(temporary.c_str());
+    throw;
+  }
+}
+
+}  // namespace kel

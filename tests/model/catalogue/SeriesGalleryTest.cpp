@@ -1,0 +1,62 @@
+// The series gallery: registration, the first registration standing, the
+// look-ups and the type texts.
+#include <gtest/gtest.h>
+
+#include "model/standard/BarSeries.h"
+#include "model/standard/LineSeries.h"
+#include "model/catalogue/Registration.h"
+#include "model/catalogue/SeriesGallery.h"
+#include "persist/ClassRegistry.h"
+
+namespace kel {
+namespace {
+
+class SeriesGalleryTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    RegisterModelClasses();
+    RegisterStandardSeriesGallery();
+  }
+};
+
+TEST_F(SeriesGalleryTest, StandardEntries) {
+  TKelSeriesType entry;
+  ASSERT_TRUE(SeriesGallery().Find(TLineSeries::StaticClassInfo(), 0, entry));
+  EXPECT_EQ(entry.Caption(), u"Line");
+  EXPECT_EQ(*entry.GalleryPage, u"Standard");
+  EXPECT_EQ(entry.NumGallerySeries, 2);
+  EXPECT_EQ(entry.FunctionClass, nullptr);
+  EXPECT_EQ(GetClass(u"TLineSeries"), &TLineSeries::StaticClassInfo());
+  EXPECT_EQ(SeriesGallery().Find(u"TBarSeries"), &TBarSeries::StaticClassInfo());
+  EXPECT_EQ(SeriesGallery().Find(u"tbarseries"), nullptr);
+}
+
+TEST_F(SeriesGalleryTest, TypeTexts) {
+  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+  EXPECT_EQ(SeriesTypeText(THorizBarSeries::StaticClassInfo()), u"Horizontal\rBar");
+  EXPECT_EQ(SeriesTypeText(TChartSeries::StaticClassInfo()), u"TChartSeries");
+}
+
+TEST_F(SeriesGalleryTest, FirstRegistrationStandsAndVariantsFollow) {
+  static const std::u16string other = u"Other line";
+  static const std::u16string variant = u"Stairs";
+  const int before = SeriesGallery().Count();
+  AddSeriesGalleryEntry(TLineSeries::StaticClassInfo(), other);
+  EXPECT_EQ(SeriesGallery().Count(), before);
+  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+
+  AddGalleryEntry(&TLineSeries::StaticClassInfo(), nullptr, variant, 1, 1, kGalleryStandard);
+  TKelSeriesType entry;
+  ASSERT_TRUE(SeriesGallery().Find(TLineSeries::StaticClassInfo(), 1, entry));
+  EXPECT_EQ(entry.Caption(), u"Stairs");
+  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+
+  RemoveGalleryEntries(true, {&TLineSeries::StaticClassInfo()});
+  EXPECT_EQ(SeriesGallery().Count(), before - 1);
+  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"TLineSeries");
+  RegisterStandardSeriesGallery();
+  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+}
+
+}  // namespace
+}  // namespace kel
