@@ -119,7 +119,7 @@ class TSeriesData : public TKelExportData {
   bool UseSeriesFormat = false;
   std::u16string ValueFormat;
 
-  // The content flags (model/SeriesData.h) in force for the series being
+  // The content flags (model/series/SeriesData.h) in force for the series being
   // written.
   uint8_t IFormat = 0;
 
