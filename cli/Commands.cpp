@@ -9,6 +9,7 @@
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "platform/DirectorySearch.h"
+#include "platform/Path.h"
 #include "platform/AtomicFile.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"

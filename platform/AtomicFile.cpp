@@ -8,6 +8,7 @@
 #include <random>
 
 #include "persist/Exceptions.h"
+#include "platform/Path.h"
 
 namespace kel {
 namespace {
@@ -18,9 +19,9 @@ constexpr size_t kMaxBaseInTemporaryName = 200;
 // Creates an empty, hidden temporary file beside `fileName` under a fresh
 // name (so that a folder walk does not pick it up) and returns that name.
 std::string ReserveTemporaryFile(const std::string& fileName) {
-  const size_t slash = fileName.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : fileName.substr(0, slash + 1);
-  const std::string base = fileName.substr(folder.size()).substr(0, kMaxBaseInTemporaryName);
+  const PathParts parts = SplitPath(fileName);
+  const std::string folder(parts.folder);
+  const std::string base(parts.name.substr(0, kMaxBaseInTemporaryName));
   static std::mt19937 random{std::random_device{}()};
   for (int attempt = 0; attempt < 100; ++attempt) {
     char suffix[16];

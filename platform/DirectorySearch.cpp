@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "persist/Exceptions.h"
+#include "platform/Path.h"
 
 namespace kel {
 
@@ -41,9 +42,9 @@ class PosixDirectorySearch : public DirectorySearch {
 
   bool First(const std::string& pattern, uint32_t attributes, TSearchRec& match) override {
     Close();
-    const size_t slash = pattern.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
-    FMask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    const PathParts parts = SplitPath(pattern);
+    const std::string folder = parts.folder.empty() ? "." : std::string(parts.folder);
+    FMask = parts.name;
     FAttributes = attributes;
     FDir = opendir(folder.c_str());
     return FDir != nullptr && Next(match);
@@ -78,13 +79,6 @@ class PosixDirectorySearch : public DirectorySearch {
 
 std::unique_ptr<DirectorySearch> CreateDirectorySearch() {
   return std::make_unique<PosixDirectorySearch>();
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '/') path += '/';
-  path += name;
-  return path;
 }
 
 std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& folder,

@@ -47,9 +47,6 @@ class DirectorySearch {
 // The search over the local file system.
 std::unique_ptr<DirectorySearch> CreateDirectorySearch();
 
-// Joins a folder and a name with one separator.
-std::string JoinPath(std::string_view folder, std::string_view name);
-
 // The names (without folder) of the ordinary, non-hidden files of `folder`
 // matching `mask`, in directory order.
 std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& folder,

@@ -43,13 +43,6 @@ TEST(MatchesMaskTest, Cases) {
   }
 }
 
-TEST(JoinPathTest, AddsOneSeparator) {
-  EXPECT_EQ(JoinPath("/data", "a.kel"), "/data/a.kel");
-  EXPECT_EQ(JoinPath("/data/", "a.kel"), "/data/a.kel");
-  EXPECT_EQ(JoinPath("/", "a.kel"), "/a.kel");
-  EXPECT_EQ(JoinPath("", "a.kel"), "a.kel");
-}
-
 // A folder holding chart files beside entries the search must skip.
 class DirectorySearchTest : public ::testing::Test {
  protected:
