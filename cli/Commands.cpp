@@ -10,7 +10,7 @@
 #include "persist/Stream.h"
 #include "platform/DirectorySearch.h"
 #include "platform/Path.h"
-#include "platform/AtomicFile.h"
+#include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
 

@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <new>
 #include <utility>
 
@@ -171,26 +170,6 @@ std::vector<uint8_t> TMemoryStream::TakeBytes() {
   std::vector<uint8_t> bytes(FData, FData + FSize);
   Clear();
   return bytes;
-}
-
-namespace {
-
-// File errors name the file by its full path, as the user may not know
-// which folder a relative name was taken from.
-std::string FullPath(const std::string& fileName) {
-  std::error_code failed;
-  const std::filesystem::path full = std::filesystem::absolute(fileName, failed);
-  return failed ? fileName : full.lexically_normal().string();
-}
-
-}  // namespace
-
-void RaiseFileOpenError(const std::string& fileName, int error) {
-  throw EFOpenError("Cannot open file \"" + FullPath(fileName) + "\". " + std::strerror(error));
-}
-
-void RaiseFileCreateError(const std::string& fileName, int error) {
-  throw EFCreateError("Cannot create file \"" + FullPath(fileName) + "\". " + std::strerror(error));
 }
 
 TFileStream::TFileStream(const std::string& fileName, uint32_t mode) : FFileName(fileName) {

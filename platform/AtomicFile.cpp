@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <random>
 
-#include "persist/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "platform/Path.h"
 
 namespace kel {
@@ -39,19 +39,11 @@ std::string ReserveTemporaryFile(const std::string& fileName) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& fileName, const std::function<void(TStream&)>& write) {
+void ReplaceFileAtomically(const std::string& fileName,
+                           const std::function<void(const std::string& temporaryName)>& write) {
   const std::string temporary = ReserveTemporaryFile(fileName);
   try {
-    {
-      // Opened as it is, new and empty: a file truncated on opening counts as
-      // a replaced one, whose blocks the file system (ext4) writes out when
-      // it is closed, and that costs as much as a large conversion itself.
-      TFileStream stream(temporary, fmOpenReadWrite);
-      write(stream);
-      // The rename makes the output appear whole or not at all; forcing it to
-      // disk as well would cost more than the conversion of a small chart.
-      stream.Close();
-    }
+    write(temporary);
     if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
       RaiseFileCreateError(fileName, errno);
     }

@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "persist/Exceptions.h"
+#include "platform/Exceptions.h"
 #include "platform/Path.h"
 
 namespace kel {

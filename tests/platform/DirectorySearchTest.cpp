@@ -8,8 +8,8 @@
 #include <fstream>
 #include <map>
 
-#include "persist/Exceptions.h"
 #include "platform/DirectorySearch.h"
+#include "platform/Exceptions.h"
 
 namespace kel {
 namespace {
