@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/File.h"
+
 namespace kel {
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
@@ -104,7 +106,7 @@ class TFileStream : public TStream {
 
  private:
   std::string FFileName;
-  int FHandle = -1;
+  File FFile;
 };
 
 }  // namespace kel

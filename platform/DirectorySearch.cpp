@@ -106,6 +106,11 @@ void CheckFolderReadable(const std::string& folder) {
   closedir(dir);
 }
 
+bool IsFolder(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 bool MatchesMask(std::string_view name, std::string_view mask) {
   // Greedy matching that backtracks only to the last '*': linear for masks
   // with one '*', never exponential.

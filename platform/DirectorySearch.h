@@ -58,6 +58,9 @@ std::vector<std::string> FindFiles(const std::string& folder, std::string_view m
 // search would report as finding nothing.
 void CheckFolderReadable(const std::string& folder);
 
+// Whether `path` names a folder (or a link to one).
+bool IsFolder(const std::string& path);
+
 // Whether `name` matches the wildcard `mask` ('*' and '?'), ASCII caseless.
 bool MatchesMask(std::string_view name, std::string_view mask);
 

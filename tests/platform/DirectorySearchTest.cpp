@@ -129,6 +129,20 @@ TEST_F(DirectorySearchTest, UnreadableFolderIsReportedByTheCheck) {
   EXPECT_THROW(CheckFolderReadable((folder_ / "a.kel").string()), EFOpenError);
 }
 
+TEST_F(DirectorySearchTest, IsFolderFollowsLinksAndRejectsEverythingElse) {
+  const struct {
+    const char* name;
+    bool folder;
+  } cases[] = {
+      {"sub.kel", true},     {"dirlink.kel", true}, {"a.kel", false},  {"link.kel", false},
+      {"broken.kel", false}, {"pipe.kel", false},   {"absent", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(IsFolder((folder_ / c.name).string()), c.folder);
+  }
+}
+
 TEST_F(DirectorySearchTest, PatternWithoutFolderSearchesTheCurrentOne) {
   const fs::path previous = fs::current_path();
   fs::current_path(folder_);
