@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "persist/Unicode.h"
+#include "platform/Utf.h"
 
 namespace kel {
 

@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/ApplicationFailure.h"
+#include "platform/Path.h"
 #include "platform/qt/QtText.h"
 
 namespace kel {

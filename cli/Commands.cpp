@@ -1,7 +1,5 @@
 #include "cli/Commands.h"
 
-#include <sys/stat.h>
-
 #include <exception>
 #include <functional>
 #include <string>
@@ -9,7 +7,8 @@
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "platform/DirectorySearch.h"
-#include "platform/AtomicFile.h"
+#include "platform/Path.h"
+#include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
 
@@ -44,11 +43,6 @@ void ConvertStream(const std::string& in, const std::string& out, std::ostream& 
   standardOutput.write(reinterpret_cast<const char*>(output.Memory()), output.Size());
   standardOutput.flush();
   if (!standardOutput) throw EWriteError(kSWriteError);
-}
-
-bool IsFolder(const std::string& path) {
-  struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 // Converts every chart file of the folder; true when all of them converted.

@@ -5,14 +5,9 @@
 
 #include <cstddef>
 
+#include "platform/HugePageAdvice.h"
+
 namespace kel {
-
-// Blocks from this size up are worth the advice.
-inline constexpr size_t kHugePageWorthwhile = 4 << 20;
-
-// Asks the system to back the block with huge pages where it can; does
-// nothing for a smaller block or where the system has none to offer.
-void AdviseHugePages(const void* data, size_t bytes);
 
 // A block from the heap; a large one aligned to whole huge pages and advised.
 // Raises std::bad_alloc when there is no memory.

@@ -1,6 +1,5 @@
 #include "persist/Parser.h"
 
-#include <locale.h>
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
 
@@ -13,6 +12,7 @@
 
 #include "persist/Exceptions.h"
 #include "persist/Unicode.h"
+#include "platform/CLocaleNumbers.h"
 
 namespace kel {
 namespace {
@@ -66,13 +66,6 @@ bool SameAsciiText(std::string_view a, std::string_view b) {
 // The 15-digit text of the largest double lies just above it; texts up to
 // there read as the largest double, as they are how it is printed.
 constexpr long double kLargestPrintedDouble = 1.79769313486232E308L;
-
-// strtold in the "C" locale: decimal point '.', and the wider range of long
-// double to tell a value that underflows from one that overflows.
-long double ParseLongDoubleC(const std::string& text) {
-  static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-  return strtold_l(text.c_str(), nullptr, cLocale);
-}
 
 }  // namespace
 

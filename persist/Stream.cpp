@@ -1,20 +1,13 @@
 #include "persist/Stream.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <new>
 #include <utility>
 
 #include "persist/Exceptions.h"
-#include "persist/HugePages.h"
+#include "platform/HugePageAdvice.h"
 
 namespace kel {
 
@@ -173,87 +166,38 @@ std::vector<uint8_t> TMemoryStream::TakeBytes() {
   return bytes;
 }
 
-namespace {
-
-// File errors name the file by its full path, as the user may not know
-// which folder a relative name was taken from.
-std::string FullPath(const std::string& fileName) {
-  std::error_code failed;
-  const std::filesystem::path full = std::filesystem::absolute(fileName, failed);
-  return failed ? fileName : full.lexically_normal().string();
-}
-
-}  // namespace
-
-void RaiseFileOpenError(const std::string& fileName, int error) {
-  throw EFOpenError("Cannot open file \"" + FullPath(fileName) + "\". " + std::strerror(error));
-}
-
-void RaiseFileCreateError(const std::string& fileName, int error) {
-  throw EFCreateError("Cannot create file \"" + FullPath(fileName) + "\". " + std::strerror(error));
-}
-
 TFileStream::TFileStream(const std::string& fileName, uint32_t mode) : FFileName(fileName) {
   if (mode == fmCreate) {
-    FHandle = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (FHandle < 0) RaiseFileCreateError(fileName, errno);
+    FFile.Create(fileName);
     return;
   }
-  const int access = (mode & 3) == fmOpenWrite       ? O_WRONLY
-                     : (mode & 3) == fmOpenReadWrite ? O_RDWR
-                                                     : O_RDONLY;
-  FHandle = ::open(fileName.c_str(), access | O_CLOEXEC);
-  struct stat info {};
-  if (FHandle >= 0 && ::fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
-    ::close(FHandle);
-    FHandle = -1;
-    errno = EISDIR;
-  }
-  if (FHandle < 0) RaiseFileOpenError(fileName, errno);
-  // Deny-write sharing maps onto an advisory shared lock: other readers may
-  // hold it too, a writer that asks for an exclusive lock is kept out.
-  if (mode & fmShareDenyWrite) ::flock(FHandle, LOCK_SH | LOCK_NB);
+  const File::Access access = (mode & 3) == fmOpenWrite       ? File::Access::Write
+                              : (mode & 3) == fmOpenReadWrite ? File::Access::ReadWrite
+                                                              : File::Access::Read;
+  FFile.Open(fileName, access);
+  // Deny-write sharing maps onto an advisory shared lock.
+  if (mode & fmShareDenyWrite) FFile.LockShared();
 }
 
-TFileStream::~TFileStream() {
-  if (FHandle >= 0) ::close(FHandle);
-}
+TFileStream::~TFileStream() = default;
 
 void TFileStream::Close() {
-  const int handle = std::exchange(FHandle, -1);
-  if (handle >= 0 && ::close(handle) != 0) throw EWriteError(kSWriteError);
+  if (!FFile.Close()) throw EWriteError(kSWriteError);
 }
 
 int64_t TFileStream::Read(void* buffer, int64_t count) {
-  int64_t done = 0;
-  auto* bytes = static_cast<uint8_t*>(buffer);
-  while (done < count) {
-    const ssize_t n = ::read(FHandle, bytes + done, static_cast<size_t>(count - done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += n;
-  }
-  return done;
+  return FFile.Read(buffer, count);
 }
 
 int64_t TFileStream::Write(const void* buffer, int64_t count) {
-  int64_t done = 0;
-  const auto* bytes = static_cast<const uint8_t*>(buffer);
-  while (done < count) {
-    const ssize_t n = ::write(FHandle, bytes + done, static_cast<size_t>(count - done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += n;
-  }
-  return done;
+  return FFile.Write(buffer, count);
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
-  const int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
-                     : origin == TSeekOrigin::soCurrent ? SEEK_CUR
-                                                        : SEEK_END;
-  const off_t result = ::lseek(FHandle, offset, whence);
-  return result < 0 ? -1 : static_cast<int64_t>(result);
+  const File::Origin from = origin == TSeekOrigin::soBeginning ? File::Origin::Beginning
+                            : origin == TSeekOrigin::soCurrent ? File::Origin::Current
+                                                               : File::Origin::End;
+  return FFile.Seek(offset, from);
 }
 
 }  // namespace kel

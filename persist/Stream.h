@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/File.h"
+
 namespace kel {
 
 enum class TSeekOrigin { soBeginning, soCurrent, soEnd };
@@ -86,11 +88,6 @@ enum : uint32_t {
 // A file on disk. Opening a missing file raises EFOpenError
 // "Cannot open file "%s". %s", failing to create one EFCreateError
 // "Cannot create file "%s". %s", the second %s being the system's error text.
-// The failures of opening and creating a file, with the system's text for
-// `error` (an errno value).
-[[noreturn]] void RaiseFileOpenError(const std::string& fileName, int error);
-[[noreturn]] void RaiseFileCreateError(const std::string& fileName, int error);
-
 class TFileStream : public TStream {
  public:
   TFileStream(const std::string& fileName, uint32_t mode);
@@ -109,7 +106,7 @@ class TFileStream : public TStream {
 
  private:
   std::string FFileName;
-  int FHandle = -1;
+  File FFile;
 };
 
 }  // namespace kel

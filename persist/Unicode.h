@@ -5,12 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace kel {
+#include "platform/Utf.h"
 
-// Invalid UTF-8 sequences decode to U+FFFD.
-std::u16string Utf8ToUtf16(std::string_view utf8);
-// Unpaired surrogates encode as U+FFFD.
-std::string Utf16ToUtf8(std::u16string_view utf16);
+namespace kel {
 
 // The ANSI code page used for 8-bit stream texts.
 std::u16string AnsiToUtf16(std::string_view ansi);

@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <random>
 
-#include "persist/Exceptions.h"
+#include "platform/Exceptions.h"
+#include "platform/Path.h"
 
 namespace kel {
 namespace {
@@ -18,9 +19,9 @@ constexpr size_t kMaxBaseInTemporaryName = 200;
 // Creates an empty, hidden temporary file beside `fileName` under a fresh
 // name (so that a folder walk does not pick it up) and returns that name.
 std::string ReserveTemporaryFile(const std::string& fileName) {
-  const size_t slash = fileName.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : fileName.substr(0, slash + 1);
-  const std::string base = fileName.substr(folder.size()).substr(0, kMaxBaseInTemporaryName);
+  const PathParts parts = SplitPath(fileName);
+  const std::string folder(parts.folder);
+  const std::string base(parts.name.substr(0, kMaxBaseInTemporaryName));
   static std::mt19937 random{std::random_device{}()};
   for (int attempt = 0; attempt < 100; ++attempt) {
     char suffix[16];
@@ -38,19 +39,11 @@ std::string ReserveTemporaryFile(const std::string& fileName) {
 
 }  // namespace
 
-void WriteFileAtomically(const std::string& fileName, const std::function<void(TStream&)>& write) {
+void ReplaceFileAtomically(const std::string& fileName,
+                           const std::function<void(const std::string& temporaryName)>& write) {
   const std::string temporary = ReserveTemporaryFile(fileName);
   try {
-    {
-      // Opened as it is, new and empty: a file truncated on opening counts as
-      // a replaced one, whose blocks the file system (ext4) writes out when
-      // it is closed, and that costs as much as a large conversion itself.
-      TFileStream stream(temporary, fmOpenReadWrite);
-      write(stream);
-      // The rename makes the output appear whole or not at all; forcing it to
-      // disk as well would cost more than the conversion of a small chart.
-      stream.Close();
-    }
+    write(temporary);
     if (std::rename(temporary.c_str(), fileName.c_str()) != 0) {
       RaiseFileCreateError(fileName, errno);
     }

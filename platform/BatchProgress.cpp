@@ -1,6 +1,6 @@
 #include "platform/BatchProgress.h"
 
-#include "persist/Unicode.h"
+#include "platform/Utf.h"
 
 namespace kel {
 

@@ -8,7 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "persist/Exceptions.h"
+#include "platform/Exceptions.h"
+#include "platform/Path.h"
 
 namespace kel {
 
@@ -41,9 +42,9 @@ class PosixDirectorySearch : public DirectorySearch {
 
   bool First(const std::string& pattern, uint32_t attributes, TSearchRec& match) override {
     Close();
-    const size_t slash = pattern.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : pattern.substr(0, slash + 1);
-    FMask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    const PathParts parts = SplitPath(pattern);
+    const std::string folder = parts.folder.empty() ? "." : std::string(parts.folder);
+    FMask = parts.name;
     FAttributes = attributes;
     FDir = opendir(folder.c_str());
     return FDir != nullptr && Next(match);
@@ -80,13 +81,6 @@ std::unique_ptr<DirectorySearch> CreateDirectorySearch() {
   return std::make_unique<PosixDirectorySearch>();
 }
 
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != '/') path += '/';
-  path += name;
-  return path;
-}
-
 std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& folder,
                                    std::string_view mask) {
   std::vector<std::string> names;
@@ -110,6 +104,11 @@ void CheckFolderReadable(const std::string& folder) {
     throw EFOpenError("Cannot open folder \"" + folder + "\". " + std::strerror(errno));
   }
   closedir(dir);
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool MatchesMask(std::string_view name, std::string_view mask) {

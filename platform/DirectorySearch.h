@@ -47,9 +47,6 @@ class DirectorySearch {
 // The search over the local file system.
 std::unique_ptr<DirectorySearch> CreateDirectorySearch();
 
-// Joins a folder and a name with one separator.
-std::string JoinPath(std::string_view folder, std::string_view name);
-
 // The names (without folder) of the ordinary, non-hidden files of `folder`
 // matching `mask`, in directory order.
 std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& folder,
@@ -60,6 +57,9 @@ std::vector<std::string> FindFiles(const std::string& folder, std::string_view m
 // system's text for the error) when the folder cannot be listed, which a
 // search would report as finding nothing.
 void CheckFolderReadable(const std::string& folder);
+
+// Whether `path` names a folder (or a link to one).
+bool IsFolder(const std::string& path);
 
 // Whether `name` matches the wildcard `mask` ('*' and '?'), ASCII caseless.
 bool MatchesMask(std::string_view name, std::string_view mask);

@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "persist/Unicode.h"
+#include "platform/Utf.h"
 
 namespace kel {
 

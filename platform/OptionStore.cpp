@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "persist/Unicode.h"
+#include "platform/Utf.h"
 
 namespace kel {
 

@@ -2,6 +2,7 @@
 
 #include "model/chart/Chart.h"
 #include "persist/Stream.h"
+#include "platform/Path.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
 #include "store/export/SeriesDataXml.h"
@@ -24,11 +25,9 @@ void ExportSeriesXml(TCustomChart& chart, const std::string& fileName) {
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
   // Only the file name's own extension is replaced, never a dot in a folder
   // name or an earlier dot of the base name.
-  const size_t separator = path.find_last_of("\\:/");
-  const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
-  const size_t dot = path.find_last_of('.');
-  const size_t stemEnd = dot != std::string::npos && dot >= nameStart ? dot : path.size();
-  return path.substr(0, stemEnd) + "." + extension;
+  const PathParts parts = SplitPath(path, kAnyPlatformSeparators);
+  const std::string_view stem = parts.name.substr(0, parts.name.rfind('.'));
+  return std::string(parts.folder) + std::string(stem) + "." + extension;
 }
 
 void ConvertChartFile(const std::string& path, bool includeData) {

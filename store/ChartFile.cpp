@@ -2,6 +2,7 @@
 
 #include "persist/BinaryToText.h"
 #include "persist/TextToBinary.h"
+#include "platform/Path.h"
 #include "store/ChartException.h"
 
 namespace kel {
@@ -73,10 +74,8 @@ void ChartBinaryToText(TStream& input, TStream& output) {
 }
 
 std::string WithDefaultChartExtension(const std::string& fileName) {
-  const size_t separator = fileName.find_last_of("\\:/");
-  const size_t dot = fileName.find_last_of('.');
   const bool hasExtension =
-      dot != std::string::npos && (separator == std::string::npos || dot > separator);
+      SplitPath(fileName, kAnyPlatformSeparators).name.find('.') != std::string_view::npos;
   if (hasExtension) return fileName;
   return fileName + "." + std::string(ChartFileExtension);
 }

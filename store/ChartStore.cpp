@@ -10,7 +10,7 @@
 #include "persist/Exceptions.h"
 #include "persist/PipeStream.h"
 #include "persist/Writer.h"
-#include "platform/AtomicFile.h"
+#include "store/AtomicFileStream.h"
 #include "store/ChartException.h"
 #include "store/ChartFile.h"
 #include "store/ChartTextXml.h"

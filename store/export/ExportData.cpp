@@ -8,7 +8,7 @@
 #include "persist/Stream.h"
 #include "platform/Clipboard.h"
 #include "platform/Locale.h"
-#include "platform/AtomicFile.h"
+#include "store/AtomicFileStream.h"
 #include "store/export/NumberFormat.h"
 #include "store/export/TextEncoding.h"
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <map>
 
-#include "persist/Exceptions.h"
 #include "platform/DirectorySearch.h"
+#include "platform/Exceptions.h"
 
 namespace kel {
 namespace {
@@ -41,13 +41,6 @@ TEST(MatchesMaskTest, Cases) {
     SCOPED_TRACE(std::string(c.name) + " ~ " + c.mask);
     EXPECT_EQ(MatchesMask(c.name, c.mask), c.matches);
   }
-}
-
-TEST(JoinPathTest, AddsOneSeparator) {
-  EXPECT_EQ(JoinPath("/data", "a.kel"), "/data/a.kel");
-  EXPECT_EQ(JoinPath("/data/", "a.kel"), "/data/a.kel");
-  EXPECT_EQ(JoinPath("/", "a.kel"), "/a.kel");
-  EXPECT_EQ(JoinPath("", "a.kel"), "a.kel");
 }
 
 // A folder holding chart files beside entries the search must skip.
@@ -134,6 +127,20 @@ TEST_F(DirectorySearchTest, UnreadableFolderIsReportedByTheCheck) {
     EXPECT_EQ(error.Message(), "Cannot open folder \"" + absent + "\". No such file or directory");
   }
   EXPECT_THROW(CheckFolderReadable((folder_ / "a.kel").string()), EFOpenError);
+}
+
+TEST_F(DirectorySearchTest, IsFolderFollowsLinksAndRejectsEverythingElse) {
+  const struct {
+    const char* name;
+    bool folder;
+  } cases[] = {
+      {"sub.kel", true},     {"dirlink.kel", true}, {"a.kel", false},  {"link.kel", false},
+      {"broken.kel", false}, {"pipe.kel", false},   {"absent", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(IsFolder((folder_ / c.name).string()), c.folder);
+  }
 }
 
 TEST_F(DirectorySearchTest, PatternWithoutFolderSearchesTheCurrentOne) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "persist/Unicode.h"
 #include "platform/FailureReport.h"
+#include "platform/Utf.h"
 
 namespace kel {
 namespace {
