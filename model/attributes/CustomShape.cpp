@@ -3,12 +3,13 @@
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
 #include "model/attributes/Corners.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
-#include "model/chart/KelPanel.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/Shape.h"
 #include "model/attributes/ShapeCallout.h"
+#include "model/base/PanelRepaint.h"
 #include "persist/Exceptions.h"
 #include "persist/Reader.h"
 
@@ -35,7 +36,7 @@ void TKelCustomShapeBrushPen::SetPen(TKelPen* value) {
 }
 
 void TKelCustomShapeBrushPen::Repaint() const {
-  if (FParent != nullptr) FParent->Invalidate();
+  RepaintPanel(FParent);
 }
 
 void TKelCustomShapeBrushPen::Assign(const TPersistent* source) {

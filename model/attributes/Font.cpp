@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Picture.h"

@@ -63,11 +63,4 @@ void TKelShadow::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
-KEL_PROPERTIES(TKelEmboss)
-
-TKelEmboss::TKelEmboss(TNotifyEvent onChange) : TKelShadow(std::move(onChange)) {
-  FVisible = false;
-  DefaultVisible = false;
-}
-
 }  // namespace kel

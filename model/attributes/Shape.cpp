@@ -2,6 +2,7 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Corners.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/ShapeCallout.h"

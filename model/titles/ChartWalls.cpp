@@ -2,9 +2,10 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
-#include "model/base/ChartLink.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
+#include "model/base/ChartLink.h"
 
 namespace kel {
 
