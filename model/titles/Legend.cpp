@@ -2,34 +2,17 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
-#include "model/base/ChartLink.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
 #include "model/attributes/Gradient.h"
-#include "model/titles/LegendSymbol.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/Shape.h"
 #include "model/attributes/ShapeCallout.h"
+#include "model/base/ChartLink.h"
+#include "model/titles/LegendSymbol.h"
 
 namespace kel {
-
-// --- TLegendTitle ---
-
-KEL_PROPERTIES(TLegendTitle, Redeclared(u"Visible").Default(true))
-
-TLegendTitle::TLegendTitle(TCustomKelPanel* parent) : TStringsShape(parent) {
-  PrepareTransparent(true);
-  Font()->AssignDefaultStyle({fsBold});
-  PrepareShadow(*Shadow());
-}
-
-void TLegendTitle::PrepareShadow(TKelShadow& shadow) {
-  shadow.AssignShadowDefaults(shadow.Visible(), clSilver, 2);
-}
-
-void TLegendTitle::PrepareEmboss(TKelEmboss& emboss) {
-  emboss.AssignShadowDefaults(emboss.Visible(), clSilver, 2);
-}
 
 // --- TCustomChartLegend ---
 

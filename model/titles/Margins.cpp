@@ -1,4 +1,4 @@
-#include "model/titles/TextMargins.h"
+#include "model/titles/Margins.h"
 
 namespace kel {
 
