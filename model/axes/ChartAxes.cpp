@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/axes/AxisPens.h"
+#include "model/axes/AxisGridPen.h"
 #include "persist/ClassRegistry.h"
 
 namespace kel {

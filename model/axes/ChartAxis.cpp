@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "model/axes/AxisChart.h"
-#include "model/axes/AxisPens.h"
-#include "model/axes/AxisShapes.h"
-#include "model/axes/ChartAxes.h"
 #include "model/attributes/Font.h"
+#include "model/axes/AxisBackShape.h"
+#include "model/axes/AxisChart.h"
+#include "model/axes/AxisGridPen.h"
+#include "model/axes/AxisLabelsFormat.h"
+#include "model/axes/ChartAxes.h"
+#include "model/axes/ChartAxisPen.h"
+#include "model/axes/ChartAxisTitle.h"
+#include "model/axes/Ticks.h"
 #include "model/chart/KelPanel.h"
 
 namespace kel {

@@ -1,13 +1,11 @@
-// The boxed parts of an axis: its title, the format its labels are drawn
-// with, and its background shape.
+// The title of an axis.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "model/attributes/Brush.h"  // the shapes make their brushes inline
-#include "model/attributes/Shape.h"
-#include "model/titles/TextShape.h"
+#include "model/titles/CustomTextShape.h"
 
 namespace kel {
 
@@ -37,23 +35,6 @@ class TChartAxisTitle : public TCustomTextShape {
 
  private:
   TAxisTitlePosition FPosition = tpCenter;
-};
-
-// The look of an axis's labels: centred text, transparent. Its Visible flag
-// is the axis's Labels.
-class TAxisLabelsFormat : public TCustomTextShape {
-  KEL_CLASS(TAxisLabelsFormat, TCustomTextShape)
-
- public:
-  explicit TAxisLabelsFormat(TCustomKelPanel* parent);
-};
-
-// The background of an axis: hidden until shown, drawn in 3D, without shadow.
-class TAxisBackShape : public TKelShape {
-  KEL_CLASS(TAxisBackShape, TKelShape)
-
- public:
-  explicit TAxisBackShape(TCustomKelPanel* parent);
 };
 
 }  // namespace kel

@@ -1,26 +1,9 @@
-#include "model/axes/AxisPens.h"
+#include "model/axes/AxisGridPen.h"
 
 #include "persist/Reader.h"
 #include "persist/Writer.h"
 
 namespace kel {
-
-KEL_PROPERTIES(
-    TChartAxisPen, Redeclared(u"Width").Default(2), Redeclared(u"EndStyle").Default(esFlat),
-    Property(u"LineMode", &TChartAxisPen::LineMode, &TChartAxisPen::SetLineMode).Default(lmLine))
-
-TChartAxisPen::TChartAxisPen(TNotifyEvent onChange) : TKelPen(std::move(onChange)) {
-  FWidth = 2;
-  DefaultWidth = 2;
-  AssignDefaultEndStyle(esFlat);
-}
-
-void TChartAxisPen::Assign(const TPersistent* source) {
-  if (const auto* pen = dynamic_cast<const TChartAxisPen*>(source)) FLineMode = pen->FLineMode;
-  inherited::Assign(source);
-}
-
-KEL_PROPERTIES(TTicks)
 
 KEL_PROPERTIES(
     TAxisGridPen, Redeclared(u"Color").Default(clSilver), Redeclared(u"Width").Default(1),
