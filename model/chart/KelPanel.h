@@ -12,7 +12,7 @@
 #include "model/base/KelUnits.h"
 #include "model/chart/Canvas3D.h"
 #include "model/chart/CustomPanelNoCaption.h"
-#include "model/titles/ZoomPanning.h"
+#include "model/titles/Panning.h"
 
 namespace kel {
 
