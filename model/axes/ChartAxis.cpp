@@ -11,6 +11,7 @@
 #include "model/axes/ChartAxes.h"
 #include "model/axes/ChartAxisPen.h"
 #include "model/axes/ChartAxisTitle.h"
+#include "model/axes/ChartCustomAxes.h"
 #include "model/axes/Ticks.h"
 #include "model/chart/KelPanel.h"
 

@@ -8,6 +8,8 @@
 
 #include "model/axes/AxisChart.h"
 #include "model/axes/ChartAxes.h"
+#include "model/axes/ChartCustomAxes.h"
+#include "model/axes/StandardAxes.h"
 #include "model/base/ChartLink.h"
 #include "model/chart/ChartPalette.h"
 #include "model/chart/KelPanel.h"

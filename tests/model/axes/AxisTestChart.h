@@ -11,6 +11,8 @@
 
 #include "model/axes/AxisChart.h"
 #include "model/axes/ChartAxes.h"
+#include "model/axes/ChartCustomAxes.h"
+#include "model/axes/StandardAxes.h"
 #include "persist/ClassDeclaration.h"
 
 namespace kel::test {
