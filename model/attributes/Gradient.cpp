@@ -12,7 +12,7 @@ KEL_PROPERTIES(
         .Stored(&TCustomKelGradient::IsColorsStored),
     Property(u"Direction", &TCustomKelGradient::Direction, &TCustomKelGradient::SetDirection)
         .NoDefault()
-        .Stored(&TCustomKelGradient::IsDirectionStored),
+        .StoredUnlessEqual(&TCustomKelGradient::IDefDirection),
     Property(u"EndColor", &TCustomKelGradient::EndColor, &TCustomKelGradient::SetEndColor)
         .NoDefault()
         .Stored(&TCustomKelGradient::IsEndColorStored),
@@ -141,7 +141,7 @@ KEL_PROPERTIES(TSubGradient,
                    .Default(50),
                Property(u"Visible", &TSubGradient::Visible, &TSubGradient::SetVisible)
                    .NoDefault()
-                   .Stored(&TSubGradient::IsVisibleStored))
+                   .StoredUnlessEqual(&TSubGradient::IDefVisible))
 
 void TSubGradient::Assign(const TPersistent* source) {
   if (const auto* sub = dynamic_cast<const TSubGradient*>(source)) {
@@ -155,7 +155,7 @@ KEL_PROPERTIES(TKelGradient,
                    .Stored(&TKelGradient::HasSubGradient),
                Property(u"Visible", &TKelGradient::Visible, &TKelGradient::SetVisible)
                    .NoDefault()
-                   .Stored(&TKelGradient::IsVisibleStored))
+                   .StoredUnlessEqual(&TKelGradient::IDefVisible))
 
 TKelGradient::~TKelGradient() = default;
 

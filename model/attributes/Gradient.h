@@ -69,11 +69,9 @@ class TCustomKelGradient : public TPersistent, public TChangeNotifier {
   bool FStartIsEnd = false;
 
   bool IsColorsStored() const;
-  bool IsDirectionStored() const { return FDirection != IDefDirection; }
   bool IsStartColorStored() const { return FColors && StartColor() != IDefStart; }
   bool IsEndColorStored() const { return FColors && EndColor() != IDefEnd; }
   bool IsMidColorStored() const { return FColors && MidColor() != IDefMid; }
-  bool IsVisibleStored() const { return FVisible != IDefVisible; }
 
  protected:
   int32_t FAngle = 0;

@@ -49,11 +49,6 @@ class TKelShadow : public TPersistent, public TChangeNotifier {
   bool DefaultVisible = true;
   int32_t BlurSize = 4;
 
-  bool IsColorStored() const { return FColor != DefaultColor; }
-  bool IsHorizSizeStored() const { return FHorizSize != DefaultSize; }
-  bool IsVertSizeStored() const { return FVertSize != DefaultSize; }
-  bool IsVisibleStored() const { return FVisible != DefaultVisible; }
-
  protected:
   bool FClip = false;
   TColor FColor = clSilver;

@@ -61,9 +61,9 @@ KEL_PROPERTIES(
         .Default(fosRectangle),
     Property(u"Transparent", &TKelShape::Transparent, &TKelShape::SetTransparent)
         .NoDefault()
-        .Stored(&TKelShape::IsTransparentStored),
+        .StoredUnlessEqual(&TKelShape::DefaultTransparent),
     Property(u"Visible", &TKelShape::Visible, &TKelShape::SetVisible)
         .NoDefault()
-        .Stored(&TKelShape::IsVisibleStored))
+        .StoredUnlessEqual(&TKelShape::DefaultVisible))
 
 }  // namespace kel

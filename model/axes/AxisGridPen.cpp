@@ -9,7 +9,7 @@ KEL_PROPERTIES(
     TAxisGridPen, Redeclared(u"Color").Default(clSilver), Redeclared(u"Width").Default(1),
     Property(u"DrawEvery", &TAxisGridPen::DrawEvery, &TAxisGridPen::SetDrawEvery).Default(1),
     Property(u"ZPosition", &TAxisGridPen::ZPosition, &TAxisGridPen::SetZPosition)
-        .Stored(&TAxisGridPen::IsZPositionStored))
+        .StoredUnlessEqual(&TAxisGridPen::IDefaultZ))
 
 TAxisGridPen::TAxisGridPen(TNotifyEvent onChange) : TKelPen(std::move(onChange)) {
   FColor = clSilver;

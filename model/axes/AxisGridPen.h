@@ -28,7 +28,6 @@ class TAxisGridPen : public TKelPen {
   // 100 for the grids of the axes on the other side (top and right).
   void AssignDefaultZ(double value);
   double IDefaultZ = 0;
-  bool IsZPositionStored() const { return FZPosition != IDefaultZ; }
 
   // "ZZero": a grid whose remembered depth is not 0 cannot write a ZPosition
   // of 0 (a float of 0 is never written), so that case is written as a flag.

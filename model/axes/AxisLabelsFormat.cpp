@@ -29,14 +29,16 @@ KEL_PROPERTIES(
     Property(u"Transparency", &F::Transparency, &F::SetTransparency).Default(0),
     Property(u"Transparent", &F::Transparent, &F::SetTransparent)
         .NoDefault()
-        .Stored(&F::IsTransparentStored),
-    Property(u"Visible", &F::Visible, &F::SetVisible).Default(true).Stored(&F::IsVisibleStored),
+        .StoredUnlessEqual(&F::DefaultTransparent),
+    Property(u"Visible", &F::Visible, &F::SetVisible)
+        .Default(true)
+        .StoredUnlessEqual(&F::DefaultVisible),
     Property(u"ClipText", &F::ClipText, &F::SetClipText).Default(true),
     Property(u"Cursor", &F::Cursor, &F::SetCursor).Default(crDefault),
     Property(u"Margins", &F::Margins, &F::SetMargins),
     Property(u"TextAlignment", &F::TextAlignment, &F::SetTextAlignment)
         .Default(taCenter)
-        .Stored(&F::IsTextAlignmentStored),
+        .StoredUnlessEqual(&F::IDefaultTextAlign),
     Property(u"TextFormat", &F::TextFormat, &F::SetTextFormat).Default(ttfNormal),
     Property(u"VertTextAlign", &F::VertTextAlign, &F::SetVertTextAlign).Default(vtaCenter))
 

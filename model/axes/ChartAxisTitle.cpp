@@ -15,13 +15,15 @@ using T = TChartAxisTitle;
 
 KEL_PROPERTIES(
     TChartAxisTitle,
-    Property(u"Angle", &T::Angle, &T::SetAngle).NoDefault().Stored(&T::IsAngleStored),
+    Property(u"Angle", &T::Angle, &T::SetAngle).NoDefault().StoredUnlessEqual(&T::IDefaultAngle),
     Property(u"Caption", &T::Caption, &T::SetCaption), Property(u"Font", &T::Font, &T::SetFont),
     Property(u"Position", &T::Position, &T::SetPosition).Default(tpCenter),
     Property(u"TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
         .Default(taCenter)
-        .Stored(&T::IsTextAlignmentStored),
-    Property(u"Visible", &T::Visible, &T::SetVisible).Default(true).Stored(&T::IsVisibleStored),
+        .StoredUnlessEqual(&T::IDefaultTextAlign),
+    Property(u"Visible", &T::Visible, &T::SetVisible)
+        .Default(true)
+        .StoredUnlessEqual(&T::DefaultVisible),
     Property(u"Bevel", &T::Bevel, &T::SetBevel).Default(bvNone),
     Property(u"BevelWidth", &T::BevelWidth, &T::SetBevelWidth).Default(2),
     Property(u"Brush", &T::Brush, &T::SetBrush),
@@ -38,7 +40,7 @@ KEL_PROPERTIES(
     Property(u"Transparency", &T::Transparency, &T::SetTransparency).Default(0),
     Property(u"Transparent", &T::Transparent, &T::SetTransparent)
         .Default(true)
-        .Stored(&T::IsTransparentStored))
+        .StoredUnlessEqual(&T::DefaultTransparent))
 
 TChartAxisTitle::TChartAxisTitle(TCustomKelPanel* parent, int32_t defaultAngle)
     : TCustomTextShape(parent), IDefaultAngle(defaultAngle) {

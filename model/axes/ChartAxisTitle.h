@@ -22,7 +22,6 @@ class TChartAxisTitle : public TCustomTextShape {
   // Stores the angle modulo 360.
   void SetAngle(int32_t value);
   int32_t IDefaultAngle;
-  bool IsAngleStored() const { return Angle() != IDefaultAngle; }
 
   // The text up to its first line break; setting it sets the whole text.
   std::u16string Caption() const;

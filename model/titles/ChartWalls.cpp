@@ -39,7 +39,7 @@ using W = TChartWall;
 KEL_PROPERTIES(
     TChartWall, Property(u"AutoHide", &W::AutoHide, &W::SetAutoHide).Default(false),
     Property(u"Brush", &W::Brush, &W::SetBrush),
-    Property(u"Color", &W::Color, &W::SetColor).NoDefault().Stored(&W::IsColorStored),
+    Property(u"Color", &W::Color, &W::SetColor).NoDefault().StoredUnlessEqual(&W::DefaultColor),
     Property(u"Dark3D", &W::Dark3D, &W::SetDark3D).Default(true),
     Property(u"EndPosition", &W::EndPosition, &W::SetEndPosition).Default(100),
     Property(u"Gradient", &W::Gradient, &W::SetGradient).Stored(false),
@@ -50,8 +50,10 @@ KEL_PROPERTIES(
     Property(u"Transparency", &W::Transparency, &W::SetTransparency).Default(0),
     Property(u"Transparent", &W::Transparent, &W::SetTransparent)
         .NoDefault()
-        .Stored(&W::IsTransparentStored),
-    Property(u"Visible", &W::Visible, &W::SetVisible).Default(true).Stored(&W::IsVisibleStored))
+        .StoredUnlessEqual(&W::DefaultTransparent),
+    Property(u"Visible", &W::Visible, &W::SetVisible)
+        .Default(true)
+        .StoredUnlessEqual(&W::DefaultVisible))
 
 KEL_PROPERTIES(TChartBackWall, Redeclared(u"Color").Default(clSilver),
                Redeclared(u"Transparent").Default(true),

@@ -24,7 +24,6 @@ class TKelCustomShapePosition : public TCustomTextShape {
   void SetTop(int32_t value);
 
   bool DefaultCustom = false;
-  bool IsCustomPositionStored() const { return FCustomPosition != DefaultCustom; }
 
   void Assign(const TPersistent* source) override;
 

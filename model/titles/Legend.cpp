@@ -126,7 +126,7 @@ KEL_PROPERTIES(
     Property(u"CurrentPage", &L::CurrentPage, &L::SetCurrentPage).Default(true),
     Property(u"CustomPosition", &L::CustomPosition, &L::SetCustomPosition)
         .NoDefault()
-        .Stored(&L::IsCustomPositionStored),
+        .StoredUnlessEqual(&L::DefaultCustom),
     Property(u"DividingLines", &L::DividingLines, &L::SetDividingLines),
     Property(u"DrawBehind", &L::DrawBehind, &L::SetDrawBehind).Default(false),
     Property(u"Emboss", &L::Emboss, &L::SetEmboss),
@@ -159,10 +159,12 @@ KEL_PROPERTIES(
     Property(u"Transparency", &L::Transparency, &L::SetTransparency).Default(0),
     Property(u"Transparent", &L::Transparent, &L::SetTransparent)
         .NoDefault()
-        .Stored(&L::IsTransparentStored),
+        .StoredUnlessEqual(&L::DefaultTransparent),
     Property(u"VertMargin", &L::VertMargin, &L::SetVertMargin).Default(0),
     Property(u"VertSpacing", &L::VertSpacing, &L::SetVertSpacing).Default(0),
-    Property(u"Visible", &L::Visible, &L::SetVisible).NoDefault().Stored(&L::IsVisibleStored),
+    Property(u"Visible", &L::Visible, &L::SetVisible)
+        .NoDefault()
+        .StoredUnlessEqual(&L::DefaultVisible),
     Property(u"ClipText", &L::ClipText, &L::SetClipText).Default(true),
     Property(u"Cursor", &L::Cursor, &L::SetCursor).Default(crDefault),
     Property(u"Margins", &L::Margins, &L::SetMargins),

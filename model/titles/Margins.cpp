@@ -2,13 +2,20 @@
 
 namespace kel {
 
-KEL_PROPERTIES(
-    TMargins,
-    Property(u"Left", &TMargins::Left, &TMargins::SetLeft).Stored(&TMargins::IsLeftStored),
-    Property(u"Top", &TMargins::Top, &TMargins::SetTop).Stored(&TMargins::IsTopStored),
-    Property(u"Right", &TMargins::Right, &TMargins::SetRight).Stored(&TMargins::IsRightStored),
-    Property(u"Bottom", &TMargins::Bottom, &TMargins::SetBottom).Stored(&TMargins::IsBottomStored),
-    Property(u"Units", &TMargins::Units, &TMargins::SetUnits).Default(maPercentFont))
+KEL_PROPERTIES(TMargins,
+               Property(u"Left", &TMargins::Left, &TMargins::SetLeft)
+                   .NoDefault()
+                   .StoredUnlessEqual(&TMargins::DefaultHoriz),
+               Property(u"Top", &TMargins::Top, &TMargins::SetTop)
+                   .NoDefault()
+                   .StoredUnlessEqual(&TMargins::DefaultVert),
+               Property(u"Right", &TMargins::Right, &TMargins::SetRight)
+                   .NoDefault()
+                   .StoredUnlessEqual(&TMargins::DefaultHoriz),
+               Property(u"Bottom", &TMargins::Bottom, &TMargins::SetBottom)
+                   .NoDefault()
+                   .StoredUnlessEqual(&TMargins::DefaultVert),
+               Property(u"Units", &TMargins::Units, &TMargins::SetUnits).Default(maPercentFont))
 
 void TMargins::SetDefaultHoriz(int32_t value) {
   FDefaultHoriz = value;

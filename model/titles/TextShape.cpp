@@ -25,7 +25,7 @@ KEL_PROPERTIES(
     Property(u"Cursor", &S::Cursor, &S::SetCursor).Default(crDefault),
     Property(u"CustomPosition", &S::CustomPosition, &S::SetCustomPosition)
         .NoDefault()
-        .Stored(&S::IsCustomPositionStored),
+        .StoredUnlessEqual(&S::DefaultCustom),
     Property(u"Emboss", &S::Emboss, &S::SetEmboss), Property(u"Font", &S::Font, &S::SetFont),
     Property(u"Frame", &S::Pen, &S::SetPen),
     Property(u"Gradient", &S::Gradient, &S::SetGradient).Stored(false),
@@ -38,14 +38,16 @@ KEL_PROPERTIES(
     Property(u"Text", &S::Text, &S::SetText),
     Property(u"TextAlignment", &S::TextAlignment, &S::SetTextAlignment)
         .NoDefault()
-        .Stored(&S::IsTextAlignmentStored),
+        .StoredUnlessEqual(&S::IDefaultTextAlign),
     Property(u"TextFormat", &S::TextFormat, &S::SetTextFormat).Default(ttfNormal),
     Property(u"Top", &S::Top, &S::SetTop).NoDefault().Stored(&S::CustomPosition),
     Property(u"Transparency", &S::Transparency, &S::SetTransparency).Default(0),
     Property(u"Transparent", &S::Transparent, &S::SetTransparent)
         .NoDefault()
-        .Stored(&S::IsTransparentStored),
+        .StoredUnlessEqual(&S::DefaultTransparent),
     Property(u"VertTextAlign", &S::VertTextAlign, &S::SetVertTextAlign).Default(vtaCenter),
-    Property(u"Visible", &S::Visible, &S::SetVisible).NoDefault().Stored(&S::IsVisibleStored))
+    Property(u"Visible", &S::Visible, &S::SetVisible)
+        .NoDefault()
+        .StoredUnlessEqual(&S::DefaultVisible))
 
 }  // namespace kel
