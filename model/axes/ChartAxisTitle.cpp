@@ -16,31 +16,28 @@ using T = TChartAxisTitle;
 KEL_PROPERTIES(
     TChartAxisTitle,
     Property(u"Angle", &T::Angle, &T::SetAngle).NoDefault().StoredUnlessEqual(&T::IDefaultAngle),
-    Property(u"Caption", &T::Caption, &T::SetCaption), Property(u"Font", &T::Font, &T::SetFont),
+    Property(u"Caption", &T::Caption, &T::SetCaption), Published({u"Font"}),
     Property(u"Position", &T::Position, &T::SetPosition).Default(tpCenter),
-    Property(u"TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
-        .Default(taCenter)
-        .StoredUnlessEqual(&T::IDefaultTextAlign),
-    Property(u"Visible", &T::Visible, &T::SetVisible)
-        .Default(true)
-        .StoredUnlessEqual(&T::DefaultVisible),
-    Property(u"Bevel", &T::Bevel, &T::SetBevel).Default(bvNone),
-    Property(u"BevelWidth", &T::BevelWidth, &T::SetBevelWidth).Default(2),
-    Property(u"Brush", &T::Brush, &T::SetBrush),
-    Property(u"Children", &T::Children, &T::SetChildren).Stored(&T::IsChildrenStored),
-    Property(u"ChildLayout", &T::ChildLayout, &T::SetChildLayout).Default(slTopBottom),
-    Property(u"Color", &T::Color, &T::SetColor).Default(clWhite),
-    Property(u"Gradient", &T::Gradient, &T::SetGradient).Stored(false),
-    Property(u"Picture", &T::Picture, &T::SetPicture).Stored(&T::HasPicture),
-    Property(u"Emboss", &T::Emboss, &T::SetEmboss), Property(u"Pen", &T::Pen, &T::SetPen),
-    Property(u"RoundSize", &T::RoundSize, &T::SetRoundSize).Default(16),
-    Property(u"Shadow", &T::Shadow, &T::SetShadow),
-    Property(u"ShapeCallout", &T::ShapeCallout, &T::SetShapeCallout),
-    Property(u"ShapeStyle", &T::ShapeStyle, &T::SetShapeStyle).Default(fosRectangle),
-    Property(u"Transparency", &T::Transparency, &T::SetTransparency).Default(0),
-    Property(u"Transparent", &T::Transparent, &T::SetTransparent)
-        .Default(true)
-        .StoredUnlessEqual(&T::DefaultTransparent))
+    Redeclared(u"TextAlignment").Default(taCenter).StoredUnlessEqual(&T::IDefaultTextAlign),
+    Redeclared(u"Visible").Default(true).StoredUnlessEqual(&T::DefaultVisible),
+    Published({
+        u"Bevel",
+        u"BevelWidth",
+        u"Brush",
+        u"Children",
+        u"ChildLayout",
+        u"Color",
+        u"Gradient",
+        u"Picture",
+        u"Emboss",
+        u"Pen",
+        u"RoundSize",
+        u"Shadow",
+        u"ShapeCallout",
+        u"ShapeStyle",
+        u"Transparency",
+    }),
+    Redeclared(u"Transparent").Default(true).StoredUnlessEqual(&T::DefaultTransparent))
 
 TChartAxisTitle::TChartAxisTitle(TCustomKelPanel* parent, int32_t defaultAngle)
     : TCustomTextShape(parent), IDefaultAngle(defaultAngle) {

@@ -2,7 +2,15 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TKelCustomShapePosition)
+// The rows of the position that descendants publish, each in its own order.
+using P = TKelCustomShapePosition;
+KEL_PROPERTIES(
+    TKelCustomShapePosition,
+    Declared(Property(u"CustomPosition", &P::CustomPosition, &P::SetCustomPosition)
+                 .NoDefault()
+                 .StoredUnlessEqual(&P::DefaultCustom)),
+    Declared(Property(u"Left", &P::Left, &P::SetLeft).NoDefault().Stored(&P::CustomPosition)),
+    Declared(Property(u"Top", &P::Top, &P::SetTop).NoDefault().Stored(&P::CustomPosition)))
 
 void TKelCustomShapePosition::SetLeft(int32_t value) {
   FLeft = value;

@@ -36,7 +36,19 @@ std::u16string JoinTextLines(const TStrings& lines) {
 
 // --- TCustomTextShape ---
 
-KEL_PROPERTIES(TCustomTextShape)
+// The rows of the text that descendants publish, each in its own order.
+using T = TCustomTextShape;
+KEL_PROPERTIES(
+    TCustomTextShape, Declared(Property(u"ClipText", &T::ClipText, &T::SetClipText).Default(true)),
+    Declared(Property(u"Cursor", &T::Cursor, &T::SetCursor).Default(crDefault)),
+    Declared(Property(u"Margins", &T::Margins, &T::SetMargins)),
+    Declared(Property(u"Text", &T::Text, &T::SetText)),
+    Declared(Property(u"TextAlignment", &T::TextAlignment, &T::SetTextAlignment)
+                 .NoDefault()
+                 .StoredUnlessEqual(&T::IDefaultTextAlign)),
+    Declared(Property(u"TextFormat", &T::TextFormat, &T::SetTextFormat).Default(ttfNormal)),
+    Declared(
+        Property(u"VertTextAlign", &T::VertTextAlign, &T::SetVertTextAlign).Default(vtaCenter)))
 
 TCustomTextShape::TCustomTextShape(TCustomKelPanel* parent)
     : TKelCustomShape(parent), FMargins(std::make_unique<TMargins>(OnChange())) {}
