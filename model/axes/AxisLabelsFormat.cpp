@@ -1,14 +1,5 @@
 #include "model/axes/AxisLabelsFormat.h"
 
-#include "model/attributes/BackImage.h"
-#include "model/attributes/Brush.h"
-#include "model/attributes/Emboss.h"
-#include "model/attributes/Font.h"
-#include "model/attributes/Pen.h"
-#include "model/attributes/Shadow.h"
-#include "model/attributes/Shape.h"
-#include "model/attributes/ShapeCallout.h"
-
 namespace kel {
 
 using F = TAxisLabelsFormat;
