@@ -19,7 +19,7 @@ void TBrush::Assign(const TPersistent* source) {
 }
 
 KEL_PROPERTIES(
-    TKelBrush, Redeclared(u"Color").Stored(&TKelBrush::IsColorStored),
+    TKelBrush, Redeclared(u"Color").StoredUnlessEqual(&TKelBrush::DefaultColor),
     Property(u"BackColor", &TKelBrush::BackColor, &TKelBrush::SetBackColor).Default(clNone),
     Property(u"Gradient", &TKelBrush::Gradient, &TKelBrush::SetGradient),
     Property(u"Image", &TKelBrush::Image, &TKelBrush::SetImage))

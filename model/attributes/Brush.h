@@ -65,7 +65,6 @@ class TKelBrush : public TBrush {
   void Assign(const TPersistent* source) override;
 
   TColor DefaultColor = clDefault;
-  bool IsColorStored() const { return FColor != DefaultColor; }
 
  private:
   TColor FBackColor = clNone;

@@ -3,12 +3,13 @@
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
 #include "model/attributes/Corners.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
-#include "model/chart/KelPanel.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/Shape.h"
 #include "model/attributes/ShapeCallout.h"
+#include "model/base/PanelRepaint.h"
 #include "persist/Exceptions.h"
 #include "persist/Reader.h"
 
@@ -35,7 +36,7 @@ void TKelCustomShapeBrushPen::SetPen(TKelPen* value) {
 }
 
 void TKelCustomShapeBrushPen::Repaint() const {
-  if (FParent != nullptr) FParent->Invalidate();
+  RepaintPanel(FParent);
 }
 
 void TKelCustomShapeBrushPen::Assign(const TPersistent* source) {
@@ -50,7 +51,35 @@ void TKelCustomShapeBrushPen::Assign(const TPersistent* source) {
 
 // Box.
 
-KEL_PROPERTIES(TKelCustomShape)
+// The rows of the box that descendants publish, each in its own order.
+using K = TKelCustomShape;
+KEL_PROPERTIES(
+    TKelCustomShape,
+    Declared(Property(u"Alignment", &K::Alignment, &K::SetAlignment).Default(taLeftJustify)),
+    Declared(Property(u"Angle", &K::Angle, &K::SetAngle).Default(0)),
+    Declared(Property(u"Bevel", &K::Bevel, &K::SetBevel).Default(bvNone)),
+    Declared(Property(u"BevelWidth", &K::BevelWidth, &K::SetBevelWidth).Default(2)),
+    Declared(Property(u"Brush", &K::Brush, &K::SetBrush)),
+    Declared(Property(u"Children", &K::Children, &K::SetChildren).Stored(&K::IsChildrenStored)),
+    Declared(Property(u"ChildLayout", &K::ChildLayout, &K::SetChildLayout).Default(slTopBottom)),
+    Declared(Property(u"Color", &K::Color, &K::SetColor).Default(clWhite)),
+    Declared(Property(u"Emboss", &K::Emboss, &K::SetEmboss)),
+    Declared(Property(u"Font", &K::Font, &K::SetFont)),
+    Declared(Property(u"Frame", &K::Pen, &K::SetPen)),
+    Declared(Property(u"Pen", &K::Pen, &K::SetPen)),
+    Declared(Property(u"Gradient", &K::Gradient, &K::SetGradient).Stored(false)),
+    Declared(Property(u"Picture", &K::Picture, &K::SetPicture).Stored(&K::HasPicture)),
+    Declared(Property(u"RoundSize", &K::RoundSize, &K::SetRoundSize).Default(16)),
+    Declared(Property(u"Shadow", &K::Shadow, &K::SetShadow)),
+    Declared(Property(u"ShapeCallout", &K::ShapeCallout, &K::SetShapeCallout)),
+    Declared(Property(u"ShapeStyle", &K::ShapeStyle, &K::SetShapeStyle).Default(fosRectangle)),
+    Declared(Property(u"Transparency", &K::Transparency, &K::SetTransparency).Default(0)),
+    Declared(Property(u"Transparent", &K::Transparent, &K::SetTransparent)
+                 .NoDefault()
+                 .StoredUnlessEqual(&K::DefaultTransparent)),
+    Declared(Property(u"Visible", &K::Visible, &K::SetVisible)
+                 .NoDefault()
+                 .StoredUnlessEqual(&K::DefaultVisible)))
 
 TKelCustomShape::TKelCustomShape(TCustomKelPanel* parent, TBrushClass brushClass)
     : TKelCustomShapeBrushPen(parent, brushClass),

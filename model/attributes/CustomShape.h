@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/base/ChangeNotifier.h"
+#include "model/attributes/BevelCut.h"
 #include "model/attributes/Gradient.h"
-#include "model/chart/HostControl.h"
+#include "model/base/ChangeNotifier.h"
 #include "persist/ClassDeclaration.h"
 #include "persist/IntegerIdents.h"
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Picture.h"
@@ -61,10 +62,10 @@ void TFont::Assign(const TPersistent* source) {
 }
 
 KEL_PROPERTIES(
-    TKelFont, Redeclared(u"Color").Stored(&TKelFont::IsColorStored),
+    TKelFont, Redeclared(u"Color").StoredUnlessEqual(&TKelFont::IDefColor),
     Redeclared(u"Height").Stored(&TKelFont::IsHeightStored),
     Redeclared(u"Name").Stored(&TKelFont::IsNameStored),
-    Redeclared(u"Style").Stored(&TKelFont::IsStyleStored),
+    Redeclared(u"Style").StoredUnlessEqual(&TKelFont::IDefStyle),
     Property(u"Quality", &TKelFont::Quality, &TKelFont::SetQuality).Default(fqDefault),
     Property(u"SizeFloat", &TKelFont::SizeFloat, &TKelFont::SetSizeFloat)
         .Stored(&TKelFont::IsSizeFloatStored),

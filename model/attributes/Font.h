@@ -130,10 +130,8 @@ class TKelFont : public TFont {
   TColor IDefColor = clBlack;
   TFontStyles IDefStyle;
 
-  bool IsColorStored() const { return FColor != IDefColor; }
   bool IsHeightStored() const { return Size() != FontDefaultSize; }
   bool IsNameStored() const { return FName != FontDefaultName; }
-  bool IsStyleStored() const { return FStyle != IDefStyle; }
   bool IsSizeFloatStored() const { return FSizeDecimals != 0; }
 
  private:

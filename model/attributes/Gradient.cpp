@@ -2,92 +2,7 @@
 
 #include <algorithm>
 
-#include "persist/ScopeRestore.h"
-
 namespace kel {
-
-// Colour list.
-
-KEL_PROPERTIES(
-    TKelGradientColor,
-    Property(u"Color", &TKelGradientColor::Color, &TKelGradientColor::SetColor).Default(clBlack),
-    Property(u"Offset", &TKelGradientColor::Offset, &TKelGradientColor::SetOffset),
-    Property(u"Transparency", &TKelGradientColor::Transparency, &TKelGradientColor::SetTransparency)
-        .Default(0))
-
-void TKelGradientColor::SetColor(TColor value) {
-  if (FColor == value) return;
-  FColor = value;
-  Changed(false);
-}
-
-void TKelGradientColor::SetOffset(double value) {
-  if (FOffset == value) return;
-  FOffset = value;
-  Changed(false);
-}
-
-void TKelGradientColor::SetTransparency(TKelTransparency value) {
-  if (FTransparency == value) return;
-  FTransparency = value;
-  Changed(false);
-}
-
-void TKelGradientColor::Assign(const TPersistent* source) {
-  if (const auto* color = dynamic_cast<const TKelGradientColor*>(source)) {
-    FColor = color->FColor;
-    FOffset = color->FOffset;
-    FTransparency = color->FTransparency;
-    Changed(false);
-    return;
-  }
-  inherited::Assign(source);
-}
-
-KEL_PROPERTIES(TKelGradientColors)
-
-TKelGradientColors::TKelGradientColors(TPersistent* owner, TNotifyEvent onChange)
-    : TOwnedCollection(owner, TKelGradientColor::StaticClassInfo()),
-      FOnChange(std::move(onChange)) {}
-
-TKelGradientColor& TKelGradientColors::Item(int index) {
-  while (Count() <= index) TCollection::Add();
-  return static_cast<TKelGradientColor&>(*Items(index));
-}
-
-TKelGradientColor& TKelGradientColors::Add(TColor color, TKelTransparency transparency,
-                                           double offset) {
-  // Written so that NaN, which is not >= 0, also becomes 0.
-  if (!(offset >= 0)) offset = 0;
-  if (offset > 1) offset = 1;
-  int position = 0;
-  while (position < Count() &&
-         static_cast<TKelGradientColor*>(Items(position))->Offset() <= offset) {
-    ++position;
-  }
-  BeginUpdate();
-  auto* item = TCollection::Add<TKelGradientColor>();
-  item->SetColor(color);
-  item->SetTransparency(transparency);
-  item->SetOffset(offset);
-  item->SetIndex(position);
-  EndUpdate();
-  return *item;
-}
-
-void TKelGradientColors::Reset(TColor startColor, TColor endColor) {
-  TScopeRestore<TNotifyEvent> keepNotification(FOnChange);
-  FOnChange = nullptr;
-  Clear();
-  Add(startColor, 0, 0);
-  Add(endColor, 0, 1);
-}
-
-void TKelGradientColors::Update(TCollectionItem*) {
-  if (FOnChange) FOnChange();
-}
-
-// Gradients.
 
 KEL_PROPERTIES(
     TCustomKelGradient,
@@ -97,7 +12,7 @@ KEL_PROPERTIES(
         .Stored(&TCustomKelGradient::IsColorsStored),
     Property(u"Direction", &TCustomKelGradient::Direction, &TCustomKelGradient::SetDirection)
         .NoDefault()
-        .Stored(&TCustomKelGradient::IsDirectionStored),
+        .StoredUnlessEqual(&TCustomKelGradient::IDefDirection),
     Property(u"EndColor", &TCustomKelGradient::EndColor, &TCustomKelGradient::SetEndColor)
         .NoDefault()
         .Stored(&TCustomKelGradient::IsEndColorStored),
@@ -226,7 +141,7 @@ KEL_PROPERTIES(TSubGradient,
                    .Default(50),
                Property(u"Visible", &TSubGradient::Visible, &TSubGradient::SetVisible)
                    .NoDefault()
-                   .Stored(&TSubGradient::IsVisibleStored))
+                   .StoredUnlessEqual(&TSubGradient::IDefVisible))
 
 void TSubGradient::Assign(const TPersistent* source) {
   if (const auto* sub = dynamic_cast<const TSubGradient*>(source)) {
@@ -240,7 +155,7 @@ KEL_PROPERTIES(TKelGradient,
                    .Stored(&TKelGradient::HasSubGradient),
                Property(u"Visible", &TKelGradient::Visible, &TKelGradient::SetVisible)
                    .NoDefault()
-                   .Stored(&TKelGradient::IsVisibleStored))
+                   .StoredUnlessEqual(&TKelGradient::IDefVisible))
 
 TKelGradient::~TKelGradient() = default;
 

@@ -5,61 +5,16 @@
 #include <cstdint>
 #include <memory>
 
+#include "model/attributes/GradientColors.h"
+#include "model/attributes/Transparency.h"
 #include "model/base/ChangeNotifier.h"
 #include "persist/ClassDeclaration.h"
 #include "persist/IntegerIdents.h"
 
 namespace kel {
 
-// A percentage 0..100 of transparency, stored in one byte.
-using TKelTransparency = uint8_t;
-
 KEL_ENUM(TGradientDirection, gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter,
          gdFromTopLeft, gdFromBottomLeft, gdRadial, gdDiagonalUp, gdDiagonalDown)
-
-class TKelGradientColor : public TCollectionItem {
-  KEL_CLASS(TKelGradientColor, TCollectionItem)
-
- public:
-  explicit TKelGradientColor(TCollection* collection) : TCollectionItem(collection) {}
-
-  TColor Color() const { return FColor; }
-  void SetColor(TColor value);
-  double Offset() const { return FOffset; }
-  void SetOffset(double value);
-  TKelTransparency Transparency() const { return FTransparency; }
-  void SetTransparency(TKelTransparency value);
-
-  void Assign(const TPersistent* source) override;
-
- private:
-  TColor FColor = clBlack;
-  double FOffset = 0;
-  TKelTransparency FTransparency = 0;
-};
-
-// The colours of a gradient, kept sorted by offset by Add.
-class TKelGradientColors : public TOwnedCollection {
-  KEL_CLASS(TKelGradientColors, TOwnedCollection)
-
- public:
-  TKelGradientColors(TPersistent* owner, TNotifyEvent onChange);
-
-  // Item index, after appending empty items (colour 0, offset 0,
-  // transparency 0) until it exists.
-  TKelGradientColor& Item(int index);
-  // Adds a colour at offset (clamped to 0..1) after every item whose offset
-  // is not greater, so the list stays sorted.
-  TKelGradientColor& Add(TColor color, TKelTransparency transparency, double offset);
-  // Two items without notifying: start at offset 0 and end at offset 1.
-  void Reset(TColor startColor, TColor endColor);
-
- protected:
-  void Update(TCollectionItem* item) override;
-
- private:
-  TNotifyEvent FOnChange;
-};
 
 class TCustomKelGradient : public TPersistent, public TChangeNotifier {
   KEL_CLASS(TCustomKelGradient, TPersistent)
@@ -114,11 +69,9 @@ class TCustomKelGradient : public TPersistent, public TChangeNotifier {
   bool FStartIsEnd = false;
 
   bool IsColorsStored() const;
-  bool IsDirectionStored() const { return FDirection != IDefDirection; }
   bool IsStartColorStored() const { return FColors && StartColor() != IDefStart; }
   bool IsEndColorStored() const { return FColors && EndColor() != IDefEnd; }
   bool IsMidColorStored() const { return FColors && MidColor() != IDefMid; }
-  bool IsVisibleStored() const { return FVisible != IDefVisible; }
 
  protected:
   int32_t FAngle = 0;

@@ -21,19 +21,19 @@ void TPen::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
-KEL_PROPERTIES(TKelPen, Redeclared(u"Width").NoDefault().Stored(&TKelPen::IsWidthStored),
+KEL_PROPERTIES(TKelPen, Redeclared(u"Width").NoDefault().StoredUnlessEqual(&TKelPen::DefaultWidth),
                Property(u"EndStyle", &TKelPen::EndStyle, &TKelPen::SetEndStyle)
                    .NoDefault()
-                   .Stored(&TKelPen::IsEndStyleStored),
+                   .StoredUnlessEqual(&TKelPen::DefaultEnd),
                Property(u"Fill", &TKelPen::Fill, &TKelPen::SetFill),
                Property(u"JoinStyle", &TKelPen::JoinStyle, &TKelPen::SetJoinStyle)
                    .NoDefault()
-                   .Stored(&TKelPen::IsJoinStyleStored),
+                   .StoredUnlessEqual(&TKelPen::DefaultJoin),
                Property(u"SmallDots", &TKelPen::SmallDots, &TKelPen::SetSmallDots).Default(false),
                Property(u"SmallSpace", &TKelPen::SmallSpace, &TKelPen::SetSmallSpace).Default(0),
                Property(u"Visible", &TKelPen::Visible, &TKelPen::SetVisible)
                    .NoDefault()
-                   .Stored(&TKelPen::IsVisibleStored))
+                   .StoredUnlessEqual(&TKelPen::DefaultVisible))
 
 TKelPen::TKelPen(TNotifyEvent onChange) : TPen(std::move(onChange)) {}
 

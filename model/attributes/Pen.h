@@ -82,11 +82,6 @@ class TKelPen : public TPen {
   bool DefaultVisible = true;
   int32_t DefaultWidth = 1;
 
-  bool IsWidthStored() const { return FWidth != DefaultWidth; }
-  bool IsEndStyleStored() const { return FEndStyle != DefaultEnd; }
-  bool IsJoinStyleStored() const { return FJoinStyle != DefaultJoin; }
-  bool IsVisibleStored() const { return FVisible != DefaultVisible; }
-
  protected:
   TPenEndStyle FEndStyle = esRound;
   TPenJoinStyle FJoinStyle = jsRound;

@@ -4,7 +4,7 @@
 #include <mutex>
 #include <stdexcept>
 
-#include "model/attributes/Filter.h"
+#include "model/attributes/FilterItems.h"
 #include "persist/ClassRegistry.h"
 #include "persist/Exceptions.h"
 #include "persist/NameCompare.h"

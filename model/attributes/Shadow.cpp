@@ -9,19 +9,19 @@ KEL_PROPERTIES(
     TKelShadow, Property(u"Clip", &TKelShadow::Clip, &TKelShadow::SetClip).Default(false),
     Property(u"Color", &TKelShadow::Color, &TKelShadow::SetColor)
         .NoDefault()
-        .Stored(&TKelShadow::IsColorStored),
+        .StoredUnlessEqual(&TKelShadow::DefaultColor),
     Property(u"HorizSize", &TKelShadow::HorizSize, &TKelShadow::SetHorizSize)
         .NoDefault()
-        .Stored(&TKelShadow::IsHorizSizeStored),
+        .StoredUnlessEqual(&TKelShadow::DefaultSize),
     Property(u"Smooth", &TKelShadow::Smooth, &TKelShadow::SetSmooth).Default(true),
     Property(u"SmoothBlur", &TKelShadow::SmoothBlur, &TKelShadow::SetSmoothBlur).Default(0),
     Property(u"Transparency", &TKelShadow::Transparency, &TKelShadow::SetTransparency).Default(50),
     Property(u"VertSize", &TKelShadow::VertSize, &TKelShadow::SetVertSize)
         .NoDefault()
-        .Stored(&TKelShadow::IsVertSizeStored),
+        .StoredUnlessEqual(&TKelShadow::DefaultSize),
     Property(u"Visible", &TKelShadow::Visible, &TKelShadow::SetVisible)
         .NoDefault()
-        .Stored(&TKelShadow::IsVisibleStored))
+        .StoredUnlessEqual(&TKelShadow::DefaultVisible))
 
 TKelShadow::TKelShadow(TNotifyEvent onChange) : TChangeNotifier(std::move(onChange)) {
   AssignShadowDefaults(true, clSilver, 0);
@@ -61,13 +61,6 @@ void TKelShadow::Assign(const TPersistent* source) {
     return;
   }
   inherited::Assign(source);
-}
-
-KEL_PROPERTIES(TKelEmboss)
-
-TKelEmboss::TKelEmboss(TNotifyEvent onChange) : TKelShadow(std::move(onChange)) {
-  FVisible = false;
-  DefaultVisible = false;
 }
 
 }  // namespace kel

@@ -1,10 +1,10 @@
-// Shadows and emboss effects: an offset copy of the element in another colour.
+// Shadows: an offset copy of the element in another colour.
 #pragma once
 
 #include <cstdint>
 
+#include "model/attributes/Transparency.h"
 #include "model/base/ChangeNotifier.h"
-#include "model/attributes/Gradient.h"
 #include "persist/ClassDeclaration.h"
 #include "persist/IntegerIdents.h"
 
@@ -49,11 +49,6 @@ class TKelShadow : public TPersistent, public TChangeNotifier {
   bool DefaultVisible = true;
   int32_t BlurSize = 4;
 
-  bool IsColorStored() const { return FColor != DefaultColor; }
-  bool IsHorizSizeStored() const { return FHorizSize != DefaultSize; }
-  bool IsVertSizeStored() const { return FVertSize != DefaultSize; }
-  bool IsVisibleStored() const { return FVisible != DefaultVisible; }
-
  protected:
   bool FClip = false;
   TColor FColor = clSilver;
@@ -63,14 +58,6 @@ class TKelShadow : public TPersistent, public TChangeNotifier {
   TKelTransparency FTransparency = 50;
   int32_t FVertSize = 0;
   bool FVisible = true;
-};
-
-// A shadow that starts hidden.
-class TKelEmboss : public TKelShadow {
-  KEL_CLASS(TKelEmboss, TKelShadow)
-
- public:
-  explicit TKelEmboss(TNotifyEvent onChange = {});
 };
 
 }  // namespace kel

@@ -2,6 +2,7 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Corners.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/ShapeCallout.h"
@@ -37,32 +38,28 @@ void TKelShapeItem::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
-KEL_PROPERTIES(
-    TKelShape, Property(u"Angle", &TKelShape::Angle, &TKelShape::SetAngle).Default(0),
-    Property(u"Bevel", &TKelShape::Bevel, &TKelShape::SetBevel).Default(bvNone),
-    Property(u"BevelWidth", &TKelShape::BevelWidth, &TKelShape::SetBevelWidth).Default(2),
-    Property(u"Children", &TKelShape::Children, &TKelShape::SetChildren)
-        .Stored(&TKelShape::IsChildrenStored),
-    Property(u"ChildLayout", &TKelShape::ChildLayout, &TKelShape::SetChildLayout)
-        .Default(slTopBottom),
-    Property(u"Color", &TKelShape::Color, &TKelShape::SetColor).Default(clWhite),
-    Property(u"Corners", &TKelShape::Corners, &TKelShape::SetCorners)
-        .Stored(&TKelShape::HasCorners),
-    Property(u"Emboss", &TKelShape::Emboss, &TKelShape::SetEmboss),
-    Property(u"Font", &TKelShape::Font, &TKelShape::SetFont),
-    Property(u"Gradient", &TKelShape::Gradient, &TKelShape::SetGradient).Stored(false),
-    Property(u"Picture", &TKelShape::Picture, &TKelShape::SetPicture)
-        .Stored(&TKelShape::HasPicture),
-    Property(u"RoundSize", &TKelShape::RoundSize, &TKelShape::SetRoundSize).Default(16),
-    Property(u"Shadow", &TKelShape::Shadow, &TKelShape::SetShadow),
-    Property(u"ShapeCallout", &TKelShape::ShapeCallout, &TKelShape::SetShapeCallout),
-    Property(u"ShapeStyle", &TKelShape::ShapeStyle, &TKelShape::SetShapeStyle)
-        .Default(fosRectangle),
-    Property(u"Transparent", &TKelShape::Transparent, &TKelShape::SetTransparent)
-        .NoDefault()
-        .Stored(&TKelShape::IsTransparentStored),
-    Property(u"Visible", &TKelShape::Visible, &TKelShape::SetVisible)
-        .NoDefault()
-        .Stored(&TKelShape::IsVisibleStored))
+KEL_PROPERTIES(TKelShape,
+               Published({
+                   u"Angle",
+                   u"Bevel",
+                   u"BevelWidth",
+                   u"Children",
+                   u"ChildLayout",
+                   u"Color",
+               }),
+               Property(u"Corners", &TKelShape::Corners, &TKelShape::SetCorners)
+                   .Stored(&TKelShape::HasCorners),
+               Published({
+                   u"Emboss",
+                   u"Font",
+                   u"Gradient",
+                   u"Picture",
+                   u"RoundSize",
+                   u"Shadow",
+                   u"ShapeCallout",
+                   u"ShapeStyle",
+                   u"Transparent",
+                   u"Visible",
+               }))
 
 }  // namespace kel

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <limits>
 
-#include "model/chart/KelPanel.h"
-
 namespace kel {
 
 KEL_PROPERTIES(
@@ -26,11 +24,6 @@ KEL_PROPERTIES(
     Property(u"Zoom", &TView3DOptions::Zoom, &TView3DOptions::SetZoom).Default(100),
     Property(u"ZoomText", &TView3DOptions::ZoomText, &TView3DOptions::SetZoomText)
         .Default(ztManual))
-
-TView3DOptions::TView3DOptions(TCustomKelPanel* panel)
-    : TChangeNotifier([panel] {
-        if (panel != nullptr) panel->Invalidate();
-      }) {}
 
 int32_t TView3DOptions::Rounded(double value) {
   constexpr double kLow = std::numeric_limits<int32_t>::min();

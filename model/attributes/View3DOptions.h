@@ -10,16 +10,14 @@
 
 namespace kel {
 
-class TCustomKelPanel;
-
 KEL_ENUM(TCanvasZoomText, ztManual, ztNo, ztAuto)
 
 class TView3DOptions : public TPersistent, public TChangeNotifier {
   KEL_CLASS(TView3DOptions, TPersistent)
 
  public:
-  // Every change invalidates panel, which may be null.
-  explicit TView3DOptions(TCustomKelPanel* panel);
+  // onChange repaints the panel.
+  explicit TView3DOptions(TNotifyEvent onChange = {}) : TChangeNotifier(std::move(onChange)) {}
 
   int32_t Elevation() const { return Rounded(FElevation); }
   void SetElevation(int32_t value) { SetAndNotify(FElevation, value); }

@@ -8,6 +8,7 @@ namespace kel {
 
 class TChartAxes;
 class TChartAxis;
+class TCustomKelPanel;
 
 class IAxisChart {
  public:
@@ -26,6 +27,10 @@ class IAxisChart {
 
   // Requests a repaint of the chart.
   virtual void Invalidate() = 0;
+
+  // The panel that the axis's title, label format and background shape
+  // belong to; null when the chart is not a panel.
+  virtual TCustomKelPanel* ShapePanel() = 0;
 
  protected:
   ~IAxisChart() = default;

@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <unordered_set>
 
-#include "model/axes/AxisChart.h"
-#include "model/axes/AxisPens.h"
-#include "model/axes/AxisShapes.h"
-#include "model/axes/ChartAxes.h"
 #include "model/attributes/Font.h"
-#include "model/chart/KelPanel.h"
+#include "model/axes/AxisBackShape.h"
+#include "model/axes/AxisChart.h"
+#include "model/axes/AxisGridPen.h"
+#include "model/axes/AxisLabelsFormat.h"
+#include "model/axes/ChartAxes.h"
+#include "model/axes/ChartAxisPen.h"
+#include "model/axes/ChartAxisTitle.h"
+#include "model/axes/ChartCustomAxes.h"
+#include "model/axes/Ticks.h"
 
 namespace kel {
 namespace {
@@ -25,9 +29,9 @@ constexpr const char* kSAxisLogBase = "Axis Logarithmic Base should be <> 1 and 
 constexpr const char* kSAxisLogNotPositive = "Logarithmic Axis Min and Max values should be >= 0";
 constexpr const char* kSAxisLabelSep = "Labels Separation % must be greater than 0";
 
-// The chart is a panel, which the axis's boxed parts belong to.
+// The panel that the axis's boxed parts belong to, if any.
 TCustomKelPanel* PanelOf(IAxisChart* chart) {
-  return dynamic_cast<TCustomKelPanel*>(chart);
+  return chart != nullptr ? chart->ShapePanel() : nullptr;
 }
 
 // Whether the written content of from (its partner's and its sub-axes', and

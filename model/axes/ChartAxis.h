@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "model/axes/AxisItems.h"
 #include "model/axes/AxisLabels.h"
 #include "model/base/KelUnits.h"
 #include "persist/ClassDeclaration.h"

@@ -8,6 +8,8 @@
 
 #include "model/axes/AxisChart.h"
 #include "model/axes/ChartAxes.h"
+#include "model/axes/ChartCustomAxes.h"
+#include "model/axes/StandardAxes.h"
 #include "model/base/ChartLink.h"
 #include "model/chart/ChartPalette.h"
 #include "model/chart/KelPanel.h"
@@ -91,6 +93,7 @@ class TCustomAxisPanel : public TCustomKelPanelExtended, public IAxisChart, publ
   bool IsReading() const override { return ComponentState().Contains(csReading); }
   bool SeriesBounds(const TChartAxis& axis, double& minimum, double& maximum) override;
   void Invalidate() override { TCustomKelPanel::Invalidate(); }
+  TCustomKelPanel* ShapePanel() override { return this; }
   bool SeriesActive(int index) const override { return FSeriesList[index]->Active(); }
   void SetSeriesActive(int index, bool active) override { FSeriesList[index]->SetActive(active); }
   bool SeriesShownInLegend(int index) const override { return FSeriesList[index]->ShowInLegend(); }

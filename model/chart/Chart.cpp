@@ -1,13 +1,14 @@
 #include "model/chart/Chart.h"
 
+#include "model/attributes/Emboss.h"
+#include "model/attributes/Pen.h"
+#include "model/attributes/Shadow.h"
+#include "model/attributes/View3DOptions.h"
+#include "model/series/SeriesGroups.h"
 #include "model/titles/ChartPage.h"
 #include "model/titles/ChartTitle.h"
 #include "model/titles/ChartWalls.h"
 #include "model/titles/Legend.h"
-#include "model/attributes/Pen.h"
-#include "model/series/SeriesGroups.h"
-#include "model/attributes/Shadow.h"
-#include "model/attributes/View3DOptions.h"
 #include "model/titles/Zoom.h"
 #include "persist/ClassRegistry.h"
 #include "persist/IntegerIdents.h"
@@ -221,92 +222,85 @@ void TCustomChart::DefineProperties(TFiler& filer) {
 
 // --- TChart ---
 
-const TClassInfo& TChart::StaticClassInfo() {
-  using C = TChart;
-  static const TClassInfo info = DeclareClass<TChart>({
-      Property(u"AllowPanning", &C::FAllowPanning, &C::FAllowPanning).Default(pmBoth),
-      Property(u"BackImage", &C::BackImage, &C::SetBackImage),
-      Property(u"BackImageInside", &C::BackImageInside, &C::SetBackImageInside)
-          .Default(false)
-          .Stored(&C::IsBackImageInsideStored),
-      Property(u"BackImageMode", &C::BackImageMode, &C::SetBackImageMode)
-          .Default(pbmStretch)
-          .Stored(&C::IsBackImageModeStored),
-      Property(u"BackImageTransp", &C::BackImageTransp, &C::SetBackImageTransp)
-          .Default(false)
-          .Stored(&C::IsBackImageTranspStored),
-      Property(u"BackWall", &C::BackWall, &C::SetBackWall),
-      Property(u"Border", &C::Border, &C::SetBorder),
-      Property(u"BorderRound", &C::BorderRound, &C::SetBorderRound).Default(0),
-      Property(u"BottomWall", &C::BottomWall, &C::SetBottomWall),
-      Property(u"Foot", &C::Foot, &C::SetFoot),
-      Property(u"Gradient", &C::Gradient, &C::SetGradient),
-      Property(u"LeftWall", &C::LeftWall, &C::SetLeftWall),
-      Property(u"Legend", &C::Legend, &C::SetLegend),
-      IndexedProperty(u"MarginBottom", 3, &C::Margin, &C::SetMargin).Default(4),
-      IndexedProperty(u"MarginLeft", 0, &C::Margin, &C::SetMargin).Default(3),
-      IndexedProperty(u"MarginRight", 2, &C::Margin, &C::SetMargin).Default(3),
-      IndexedProperty(u"MarginTop", 1, &C::Margin, &C::SetMargin).Default(4),
-      Property(u"MarginUnits", &C::MarginUnits, &C::SetMarginUnits).Default(muPercent),
-      Property(u"PrintProportional", &C::FPrintProportional, &C::FPrintProportional).Default(true),
-      Property(u"RightWall", &C::RightWall, &C::SetRightWall),
-      Property(u"ScrollMouseButton", &C::FScrollMouse, &C::FScrollMouse).Default(mbRight),
-      Property(u"SubFoot", &C::SubFoot, &C::SetSubFoot),
-      Property(u"SubTitle", &C::SubTitle, &C::SetSubTitle),
-      Property(u"Title", &C::Title, &C::SetTitle),
-      Property(u"AxisBehind", &C::FAxisBehind, &C::FAxisBehind).Default(true),
-      Property(u"AxisVisible", &C::FAxisVisible, &C::FAxisVisible).Default(true),
-      Property(u"BottomAxis", &C::BottomAxis, &C::SetBottomAxis),
-      Property(u"Chart3DPercent", &C::Chart3DPercent, &C::SetChart3DPercent).Default(15),
-      Property(u"ClipPoints", &C::FClipPoints, &C::FClipPoints).Default(true),
-      Property(u"DepthAxis", &C::DepthAxis, &C::SetDepthAxis),
-      Property(u"DepthTopAxis", &C::DepthTopAxis, &C::SetDepthTopAxis),
-      Property(u"CustomAxes", &C::CustomAxes, &C::SetCustomAxes).Stored(&C::IsCustomAxesStored),
-      Property(u"Emboss", &C::Emboss, &C::SetEmboss),
-      Property(u"Frame", &C::Frame, &C::SetFrame),
-      Property(u"LeftAxis", &C::LeftAxis, &C::SetLeftAxis),
-      Property(u"Monochrome", &C::Monochrome, &C::SetMonochrome).Default(false),
-      Property(u"Pages", &C::Pages, &C::SetPages),
-      Property(u"Panning", &C::Panning, &C::SetPanning),
-      Property(u"RightAxis", &C::RightAxis, &C::SetRightAxis),
-      Property(u"SeriesGroups", &C::SeriesGroups, &C::SetSeriesGroups)
-          .Stored(&C::IsSeriesGroupsStored),
-      Property(u"Shadow", &C::Shadow, &C::SetShadow),
-      Property(u"TopAxis", &C::TopAxis, &C::SetTopAxis),
-      Property(u"View3D", &C::View3D, &C::SetView3D).Default(true),
-      Property(u"View3DOptions", &C::View3DOptions, &C::SetView3DOptions),
-      Property(u"View3DWalls", &C::View3DWalls, &C::SetView3DWalls).Default(true),
-      Property(u"Zoom", &C::Zoom, &C::SetZoom),
-      Property(u"ZoomWheel", &C::FZoomWheel, &C::FZoomWheel).Default(pmwNone),
-      Property(u"Align", &C::Align, &C::SetAlign).Default(alNone),
-      Property(u"BevelInner", &C::FBevelInner, &C::FBevelInner).Default(bvNone),
-      Property(u"BevelOuter", &C::FBevelOuter, &C::FBevelOuter).Default(bvRaised),
-      Property(u"BevelWidth", &C::FBevelWidth, &C::FBevelWidth).Default(1),
-      Property(u"BorderWidth", &C::FBorderWidth, &C::FBorderWidth).Default(0),
-      Property(u"Color", &C::Color, &C::SetColor).Default(clBtnFace).Stored(&C::IsColorStored),
-      Property(u"UseDockManager", &C::FUseDockManager, &C::FUseDockManager).Default(true),
-      Property(u"DockSite", &C::FDockSite, &C::FDockSite).Default(false),
-      Property(u"DragCursor", &C::FDragCursor, &C::FDragCursor).Default(crDrag),
-      Property(u"DragMode", &C::FDragMode, &C::FDragMode).Default(dmManual),
-      Property(u"ParentColor", &C::FParentColor, &C::FParentColor).Default(false),
-      Property(u"ParentShowHint", &C::FParentShowHint, &C::FParentShowHint).Default(true),
-      Property(u"PopupMenu", &C::FPopupMenu, &C::FPopupMenu),
-      Property(u"TabStop", &C::FTabStop, &C::FTabStop).Default(true),
-      Property(u"AutoSize", &C::FAutoSize, &C::FAutoSize).Default(false),
-      Property(u"Constraints", &C::Constraints, &C::SetConstraints),
-      Property(u"Enabled", &C::FEnabled, &C::FEnabled).Default(true),
-      Property(u"ShowHint", &C::ShowHint, &C::SetShowHint).Stored(&C::IsShowHintStored),
-      Property(u"TabOrder", &C::TabOrder, &C::SetTabOrder).Default(-1),
-      Property(u"Touch", &C::Touch, &C::SetTouch),
-      Property(u"Visible", &C::FVisible, &C::FVisible).Default(true),
-      Property(u"Anchors", &C::FAnchors, &C::FAnchors)
-          .Default(TAnchors{akLeft, akTop})
-          .Stored(&C::IsAnchorsStored),
-      Property(u"DragKind", &C::FDragKind, &C::FDragKind).Default(dkDrag),
-      Property(u"Locked", &C::FLocked, &C::FLocked).Default(false),
-  });
-  return info;
-}
+using C = TChart;
+KEL_PROPERTIES(
+    TChart, Property(u"AllowPanning", &C::FAllowPanning, &C::FAllowPanning).Default(pmBoth),
+    Property(u"BackImage", &C::BackImage, &C::SetBackImage),
+    Property(u"BackImageInside", &C::BackImageInside, &C::SetBackImageInside)
+        .Default(false)
+        .Stored(&C::IsBackImageInsideStored),
+    Property(u"BackImageMode", &C::BackImageMode, &C::SetBackImageMode)
+        .Default(pbmStretch)
+        .Stored(&C::IsBackImageModeStored),
+    Property(u"BackImageTransp", &C::BackImageTransp, &C::SetBackImageTransp)
+        .Default(false)
+        .Stored(&C::IsBackImageTranspStored),
+    Property(u"BackWall", &C::BackWall, &C::SetBackWall),
+    Property(u"Border", &C::Border, &C::SetBorder),
+    Property(u"BorderRound", &C::BorderRound, &C::SetBorderRound).Default(0),
+    Property(u"BottomWall", &C::BottomWall, &C::SetBottomWall),
+    Property(u"Foot", &C::Foot, &C::SetFoot), Property(u"Gradient", &C::Gradient, &C::SetGradient),
+    Property(u"LeftWall", &C::LeftWall, &C::SetLeftWall),
+    Property(u"Legend", &C::Legend, &C::SetLegend),
+    IndexedProperty(u"MarginBottom", 3, &C::Margin, &C::SetMargin).Default(4),
+    IndexedProperty(u"MarginLeft", 0, &C::Margin, &C::SetMargin).Default(3),
+    IndexedProperty(u"MarginRight", 2, &C::Margin, &C::SetMargin).Default(3),
+    IndexedProperty(u"MarginTop", 1, &C::Margin, &C::SetMargin).Default(4),
+    Property(u"MarginUnits", &C::MarginUnits, &C::SetMarginUnits).Default(muPercent),
+    Property(u"PrintProportional", &C::FPrintProportional, &C::FPrintProportional).Default(true),
+    Property(u"RightWall", &C::RightWall, &C::SetRightWall),
+    Property(u"ScrollMouseButton", &C::FScrollMouse, &C::FScrollMouse).Default(mbRight),
+    Property(u"SubFoot", &C::SubFoot, &C::SetSubFoot),
+    Property(u"SubTitle", &C::SubTitle, &C::SetSubTitle),
+    Property(u"Title", &C::Title, &C::SetTitle),
+    Property(u"AxisBehind", &C::FAxisBehind, &C::FAxisBehind).Default(true),
+    Property(u"AxisVisible", &C::FAxisVisible, &C::FAxisVisible).Default(true),
+    Property(u"BottomAxis", &C::BottomAxis, &C::SetBottomAxis),
+    Property(u"Chart3DPercent", &C::Chart3DPercent, &C::SetChart3DPercent).Default(15),
+    Property(u"ClipPoints", &C::FClipPoints, &C::FClipPoints).Default(true),
+    Property(u"DepthAxis", &C::DepthAxis, &C::SetDepthAxis),
+    Property(u"DepthTopAxis", &C::DepthTopAxis, &C::SetDepthTopAxis),
+    Property(u"CustomAxes", &C::CustomAxes, &C::SetCustomAxes).Stored(&C::IsCustomAxesStored),
+    Property(u"Emboss", &C::Emboss, &C::SetEmboss), Property(u"Frame", &C::Frame, &C::SetFrame),
+    Property(u"LeftAxis", &C::LeftAxis, &C::SetLeftAxis),
+    Property(u"Monochrome", &C::Monochrome, &C::SetMonochrome).Default(false),
+    Property(u"Pages", &C::Pages, &C::SetPages), Property(u"Panning", &C::Panning, &C::SetPanning),
+    Property(u"RightAxis", &C::RightAxis, &C::SetRightAxis),
+    Property(u"SeriesGroups", &C::SeriesGroups, &C::SetSeriesGroups)
+        .Stored(&C::IsSeriesGroupsStored),
+    Property(u"Shadow", &C::Shadow, &C::SetShadow),
+    Property(u"TopAxis", &C::TopAxis, &C::SetTopAxis),
+    Property(u"View3D", &C::View3D, &C::SetView3D).Default(true),
+    Property(u"View3DOptions", &C::View3DOptions, &C::SetView3DOptions),
+    Property(u"View3DWalls", &C::View3DWalls, &C::SetView3DWalls).Default(true),
+    Property(u"Zoom", &C::Zoom, &C::SetZoom),
+    Property(u"ZoomWheel", &C::FZoomWheel, &C::FZoomWheel).Default(pmwNone),
+    Property(u"Align", &C::Align, &C::SetAlign).Default(alNone),
+    Property(u"BevelInner", &C::FBevelInner, &C::FBevelInner).Default(bvNone),
+    Property(u"BevelOuter", &C::FBevelOuter, &C::FBevelOuter).Default(bvRaised),
+    Property(u"BevelWidth", &C::FBevelWidth, &C::FBevelWidth).Default(1),
+    Property(u"BorderWidth", &C::FBorderWidth, &C::FBorderWidth).Default(0),
+    Property(u"Color", &C::Color, &C::SetColor).Default(clBtnFace).Stored(&C::IsColorStored),
+    Property(u"UseDockManager", &C::FUseDockManager, &C::FUseDockManager).Default(true),
+    Property(u"DockSite", &C::FDockSite, &C::FDockSite).Default(false),
+    Property(u"DragCursor", &C::FDragCursor, &C::FDragCursor).Default(crDrag),
+    Property(u"DragMode", &C::FDragMode, &C::FDragMode).Default(dmManual),
+    Property(u"ParentColor", &C::FParentColor, &C::FParentColor).Default(false),
+    Property(u"ParentShowHint", &C::FParentShowHint, &C::FParentShowHint).Default(true),
+    Property(u"PopupMenu", &C::FPopupMenu, &C::FPopupMenu),
+    Property(u"TabStop", &C::FTabStop, &C::FTabStop).Default(true),
+    Property(u"AutoSize", &C::FAutoSize, &C::FAutoSize).Default(false),
+    Property(u"Constraints", &C::Constraints, &C::SetConstraints),
+    Property(u"Enabled", &C::FEnabled, &C::FEnabled).Default(true),
+    Property(u"ShowHint", &C::ShowHint, &C::SetShowHint).NoDefault().Stored(&C::IsShowHintStored),
+    Property(u"TabOrder", &C::TabOrder, &C::SetTabOrder).Default(-1),
+    Property(u"Touch", &C::Touch, &C::SetTouch),
+    Property(u"Visible", &C::FVisible, &C::FVisible).Default(true),
+    Property(u"Anchors", &C::FAnchors, &C::FAnchors)
+        .Default(TAnchors{akLeft, akTop})
+        .Stored(&C::IsAnchorsStored),
+    Property(u"DragKind", &C::FDragKind, &C::FDragKind).Default(dkDrag),
+    Property(u"Locked", &C::FLocked, &C::FLocked).Default(false))
 
 KEL_PROPERTIES(TChartChart)
 KEL_PROPERTIES(TODBCChart)

@@ -1,10 +1,12 @@
 #include "model/chart/KelPanel.h"
 
 #include "model/attributes/BackImage.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/View3DOptions.h"
+#include "model/base/PanelRepaint.h"
 #include "model/titles/Zoom.h"
 #include "persist/Reader.h"
 #include "persist/Unicode.h"
@@ -26,7 +28,7 @@ TCustomKelPanel::TCustomKelPanel(TComponent* owner) : TCustomPanelNoCaption(owne
     IDefaultCanvas = option && !option->empty() ? *option : std::u16string(kDefaultCanvasClass);
   }
   FCanvas = CreateCanvas(IDefaultCanvas);
-  FView3DOptions = std::make_unique<TView3DOptions>(this);
+  FView3DOptions = std::make_unique<TView3DOptions>([this] { Invalidate(); });
   FPanning = std::make_unique<TKelPanning>();
   const TNotifyEvent changed = [this] { Changed(); };
   FShadow = std::make_unique<TKelShadow>(changed);
@@ -35,6 +37,10 @@ TCustomKelPanel::TCustomKelPanel(TComponent* owner) : TCustomPanelNoCaption(owne
 }
 
 TCustomKelPanel::~TCustomKelPanel() = default;
+
+void RepaintPanel(TCustomKelPanel* panel) {
+  if (panel != nullptr) panel->Invalidate();
+}
 
 void TCustomKelPanel::SetBorder(TKelHiddenPen* value) {
   FBorder->Assign(value);

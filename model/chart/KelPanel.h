@@ -9,10 +9,10 @@
 #include <string>
 
 #include "model/attributes/BackImage.h"
-#include "model/chart/ChartCanvas.h"
-#include "model/chart/HostControl.h"
 #include "model/base/KelUnits.h"
-#include "model/titles/ZoomPanning.h"
+#include "model/chart/Canvas3D.h"
+#include "model/chart/CustomPanelNoCaption.h"
+#include "model/titles/Panning.h"
 
 namespace kel {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "model/chart/Chart.h"
-#include "model/axes/ChartAxes.h"
 #include "model/axes/ChartAxis.h"
+#include "model/axes/ChartCustomAxes.h"
+#include "model/chart/Chart.h"
 #include "model/series/SeriesData.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesSource.h"

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "model/base/ChartElement.h"
-#include "model/series/ChartValueList.h"
 #include "model/attributes/Gradient.h"
+#include "model/chart/ChartElement.h"
+#include "model/series/ChartValueList.h"
 #include "model/series/SeriesLabels.h"
 #include "model/series/SeriesList.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/series/SeriesPointer.h"
-#include "model/titles/TextShape.h"
+#include "model/titles/CustomTextShape.h"
 
 namespace kel {
 

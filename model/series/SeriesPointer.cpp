@@ -1,10 +1,11 @@
 #include "model/series/SeriesPointer.h"
 
 #include "model/attributes/Brush.h"
-#include "model/series/ChartSeries.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Picture.h"
 #include "model/attributes/Shadow.h"
+#include "model/series/ChartSeries.h"
 
 namespace kel {
 

@@ -1,12 +1,13 @@
 #include "model/standard/BarSeries.h"
 
 #include "model/attributes/Brush.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
+#include "model/attributes/Shadow.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesRows.h"
 #include "model/series/SeriesSharing.h"
-#include "model/attributes/Shadow.h"
 #include "persist/ClassRegistry.h"
 
 namespace kel {

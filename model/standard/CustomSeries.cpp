@@ -1,9 +1,10 @@
 #include "model/standard/CustomSeries.h"
 
-#include "model/chart/AxisPanel.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Pen.h"
-#include "model/series/SeriesSharing.h"
 #include "model/attributes/Shadow.h"
+#include "model/chart/AxisPanel.h"
+#include "model/series/SeriesSharing.h"
 
 namespace kel {
 

@@ -1,10 +1,11 @@
 #include "model/standard/LineSeries.h"
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
+#include "model/attributes/Shadow.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesRows.h"
-#include "model/attributes/Shadow.h"
 #include "persist/ClassRegistry.h"
 
 namespace kel {

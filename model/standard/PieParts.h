@@ -10,6 +10,7 @@
 
 #include "model/attributes/Brush.h"
 #include "model/attributes/CustomShape.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Shadow.h"
 
 namespace kel {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "model/titles/TextShape.h"
+#include "model/titles/StringsShape.h"
 
 namespace kel {
 

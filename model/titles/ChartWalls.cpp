@@ -2,9 +2,10 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
-#include "model/base/ChartLink.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
+#include "model/base/ChartLink.h"
 
 namespace kel {
 
@@ -35,22 +36,23 @@ void TCustomChartWall::Assign(const TPersistent* source) {
 // --- TChartWall and the four walls ---
 
 using W = TChartWall;
-KEL_PROPERTIES(
-    TChartWall, Property(u"AutoHide", &W::AutoHide, &W::SetAutoHide).Default(false),
-    Property(u"Brush", &W::Brush, &W::SetBrush),
-    Property(u"Color", &W::Color, &W::SetColor).NoDefault().Stored(&W::IsColorStored),
-    Property(u"Dark3D", &W::Dark3D, &W::SetDark3D).Default(true),
-    Property(u"EndPosition", &W::EndPosition, &W::SetEndPosition).Default(100),
-    Property(u"Gradient", &W::Gradient, &W::SetGradient).Stored(false),
-    Property(u"Pen", &W::Pen, &W::SetPen),
-    Property(u"RoundSize", &W::RoundSize, &W::SetRoundSize).Default(16),
-    Property(u"Size", &W::Size, &W::SetSize).Default(0),
-    Property(u"StartPosition", &W::StartPosition, &W::SetStartPosition).Default(0),
-    Property(u"Transparency", &W::Transparency, &W::SetTransparency).Default(0),
-    Property(u"Transparent", &W::Transparent, &W::SetTransparent)
-        .NoDefault()
-        .Stored(&W::IsTransparentStored),
-    Property(u"Visible", &W::Visible, &W::SetVisible).Default(true).Stored(&W::IsVisibleStored))
+KEL_PROPERTIES(TChartWall, Property(u"AutoHide", &W::AutoHide, &W::SetAutoHide).Default(false),
+               Published({u"Brush"}),
+               Redeclared(u"Color").NoDefault().StoredUnlessEqual(&W::DefaultColor),
+               Property(u"Dark3D", &W::Dark3D, &W::SetDark3D).Default(true),
+               Property(u"EndPosition", &W::EndPosition, &W::SetEndPosition).Default(100),
+               Published({
+                   u"Gradient",
+                   u"Pen",
+                   u"RoundSize",
+               }),
+               Property(u"Size", &W::Size, &W::SetSize).Default(0),
+               Property(u"StartPosition", &W::StartPosition, &W::SetStartPosition).Default(0),
+               Published({
+                   u"Transparency",
+                   u"Transparent",
+               }),
+               Redeclared(u"Visible").Default(true).StoredUnlessEqual(&W::DefaultVisible))
 
 KEL_PROPERTIES(TChartBackWall, Redeclared(u"Color").Default(clSilver),
                Redeclared(u"Transparent").Default(true),

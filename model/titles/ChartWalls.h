@@ -30,7 +30,6 @@ class TCustomChartWall : public TKelCustomShape {
   // Sets Color and the default it is written against.
   void AssignDefaultColor(TColor value);
   TColor DefaultColor = clDefault;
-  bool IsColorStored() const { return Color() != DefaultColor; }
 
   void Assign(const TPersistent* source) override;
 

@@ -2,34 +2,17 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
-#include "model/base/ChartLink.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
 #include "model/attributes/Gradient.h"
-#include "model/titles/LegendSymbol.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/attributes/Shape.h"
 #include "model/attributes/ShapeCallout.h"
+#include "model/base/ChartLink.h"
+#include "model/titles/LegendSymbol.h"
 
 namespace kel {
-
-// --- TLegendTitle ---
-
-KEL_PROPERTIES(TLegendTitle, Redeclared(u"Visible").Default(true))
-
-TLegendTitle::TLegendTitle(TCustomKelPanel* parent) : TStringsShape(parent) {
-  PrepareTransparent(true);
-  Font()->AssignDefaultStyle({fsBold});
-  PrepareShadow(*Shadow());
-}
-
-void TLegendTitle::PrepareShadow(TKelShadow& shadow) {
-  shadow.AssignShadowDefaults(shadow.Visible(), clSilver, 2);
-}
-
-void TLegendTitle::PrepareEmboss(TKelEmboss& emboss) {
-  emboss.AssignShadowDefaults(emboss.Visible(), clSilver, 2);
-}
 
 // --- TCustomChartLegend ---
 
@@ -132,57 +115,59 @@ void TCustomChartLegend::Assign(const TPersistent* source) {
 using L = TChartLegend;
 KEL_PROPERTIES(
     TChartLegend, Property(u"Alignment", &L::Alignment, &L::SetAlignment).Default(laRight),
-    Property(u"Bevel", &L::Bevel, &L::SetBevel).Default(bvNone),
-    Property(u"BevelWidth", &L::BevelWidth, &L::SetBevelWidth).Default(2),
-    Property(u"Brush", &L::Brush, &L::SetBrush),
+    Published({
+        u"Bevel",
+        u"BevelWidth",
+        u"Brush",
+    }),
     Property(u"CheckBoxes", &L::CheckBoxes, &L::SetCheckBoxes).Default(false),
     Property(u"CheckBoxesStyle", &L::CheckBoxesStyle, &L::SetCheckBoxesStyle).Default(cbsCheck),
-    Property(u"Children", &L::Children, &L::SetChildren).Stored(&L::IsChildrenStored),
-    Property(u"Color", &L::Color, &L::SetColor).Default(clWhite),
+    Published({
+        u"Children",
+        u"Color",
+    }),
     Property(u"ColorWidth", &L::ColorWidth, &L::SetColorWidth).Default(20),
     Property(u"CurrentPage", &L::CurrentPage, &L::SetCurrentPage).Default(true),
-    Property(u"CustomPosition", &L::CustomPosition, &L::SetCustomPosition)
-        .NoDefault()
-        .Stored(&L::IsCustomPositionStored),
+    Published({u"CustomPosition"}),
     Property(u"DividingLines", &L::DividingLines, &L::SetDividingLines),
     Property(u"DrawBehind", &L::DrawBehind, &L::SetDrawBehind).Default(false),
-    Property(u"Emboss", &L::Emboss, &L::SetEmboss),
-    Property(u"FirstValue", &L::FirstValue, &L::SetFirstValue).Default(0),
-    Property(u"Font", &L::Font, &L::SetFont),
+    Published({u"Emboss"}), Property(u"FirstValue", &L::FirstValue, &L::SetFirstValue).Default(0),
+    Published({u"Font"}),
     Property(u"FontSeriesColor", &L::FontSeriesColor, &L::SetFontSeriesColor).Default(false),
-    Property(u"Frame", &L::Pen, &L::SetPen),
+    Published({u"Frame"}),
     Property(u"GlobalTransparency", &L::GlobalTransparency, &L::SetGlobalTransparency).Default(0),
-    Property(u"Gradient", &L::Gradient, &L::SetGradient).Stored(false),
+    Published({u"Gradient"}),
     Property(u"HorizMargin", &L::HorizMargin, &L::SetHorizMargin).Default(0),
-    Property(u"Inverted", &L::Inverted, &L::SetInverted).Default(false),
-    Property(u"Left", &L::Left, &L::SetLeft).NoDefault().Stored(&L::CustomPosition),
+    Property(u"Inverted", &L::Inverted, &L::SetInverted).Default(false), Published({u"Left"}),
     Property(u"LeftPercent", &L::LeftPercent, &L::SetLeftPercent).Default(0),
     Property(u"LegendStyle", &L::LegendStyle, &L::SetLegendStyle).Default(lsAuto),
-    Property(u"MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows).Default(0),
-    Property(u"Picture", &L::Picture, &L::SetPicture).Stored(&L::HasPicture),
+    Property(u"MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows).Default(0), Published({u"Picture"}),
     Property(u"PositionUnits", &L::PositionUnits, &L::SetPositionUnits).Default(muPixels),
     Property(u"ResizeChart", &L::ResizeChart, &L::SetResizeChart).Default(true),
-    Property(u"RoundSize", &L::RoundSize, &L::SetRoundSize).Default(16),
-    Property(u"Shadow", &L::Shadow, &L::SetShadow),
-    Property(u"ShapeCallout", &L::ShapeCallout, &L::SetShapeCallout),
-    Property(u"ShapeStyle", &L::ShapeStyle, &L::SetShapeStyle).Default(fosRectangle),
+    Published({
+        u"RoundSize",
+        u"Shadow",
+        u"ShapeCallout",
+        u"ShapeStyle",
+    }),
     Property(u"Symbol", &L::Symbol, &L::SetSymbol),
     Property(u"TextStyle", &L::TextStyle, &L::SetTextStyle).Default(ltsLeftValue),
     Property(u"TextSymbolGap", &L::TextSymbolGap, &L::SetTextSymbolGap).Default(2),
-    Property(u"Title", &L::Title, &L::SetTitle),
-    Property(u"Top", &L::Top, &L::SetTop).NoDefault().Stored(&L::CustomPosition),
+    Property(u"Title", &L::Title, &L::SetTitle), Published({u"Top"}),
     Property(u"TopPercent", &L::TopPercent, &L::SetTopPercent).Default(0),
     Property(u"TopPos", &L::TopPos, &L::SetTopPos).Default(10),
-    Property(u"Transparency", &L::Transparency, &L::SetTransparency).Default(0),
-    Property(u"Transparent", &L::Transparent, &L::SetTransparent)
-        .NoDefault()
-        .Stored(&L::IsTransparentStored),
+    Published({
+        u"Transparency",
+        u"Transparent",
+    }),
     Property(u"VertMargin", &L::VertMargin, &L::SetVertMargin).Default(0),
     Property(u"VertSpacing", &L::VertSpacing, &L::SetVertSpacing).Default(0),
-    Property(u"Visible", &L::Visible, &L::SetVisible).NoDefault().Stored(&L::IsVisibleStored),
-    Property(u"ClipText", &L::ClipText, &L::SetClipText).Default(true),
-    Property(u"Cursor", &L::Cursor, &L::SetCursor).Default(crDefault),
-    Property(u"Margins", &L::Margins, &L::SetMargins),
-    Property(u"TextFormat", &L::TextFormat, &L::SetTextFormat).Default(ttfNormal))
+    Published({
+        u"Visible",
+        u"ClipText",
+        u"Cursor",
+        u"Margins",
+        u"TextFormat",
+    }))
 
 }  // namespace kel

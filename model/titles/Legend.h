@@ -6,7 +6,8 @@
 #include <string>
 
 #include "model/base/KelUnits.h"
-#include "model/titles/TextShape.h"
+#include "model/titles/CustomShapePosition.h"
+#include "model/titles/LegendTitle.h"
 #include "persist/Exceptions.h"
 
 namespace kel {
@@ -26,17 +27,6 @@ KEL_ENUM(TCheckBoxesStyle, cbsCheck, cbsRadio)
 KEL_ENUM(TLegendStyle, lsAuto, lsSeries, lsValues, lsLastValues, lsSeriesGroups)
 KEL_ENUM(TLegendTextStyle, ltsPlain, ltsLeftValue, ltsRightValue, ltsLeftPercent, ltsRightPercent,
          ltsXValue, ltsValue, ltsPercent, ltsXAndValue, ltsXAndPercent, ltsXAndText)
-
-// The legend's title: transparent, bold, with a small silver shadow.
-class TLegendTitle : public TStringsShape {
-  KEL_CLASS(TLegendTitle, TStringsShape)
-
- public:
-  explicit TLegendTitle(TCustomKelPanel* parent);
-
-  void PrepareShadow(TKelShadow& shadow) override;
-  void PrepareEmboss(TKelEmboss& emboss) override;
-};
 
 class TCustomChartLegend : public TKelCustomShapePosition {
   KEL_CLASS(TCustomChartLegend, TKelCustomShapePosition)

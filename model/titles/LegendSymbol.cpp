@@ -1,5 +1,6 @@
 #include "model/titles/LegendSymbol.h"
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"

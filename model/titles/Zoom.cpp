@@ -2,7 +2,8 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TKelZoomPen, Redeclared(u"Color").NoDefault().Stored(&TKelZoomPen::IsColorStored),
+KEL_PROPERTIES(TKelZoomPen,
+               Redeclared(u"Color").NoDefault().StoredUnlessEqual(&TKelZoomPen::DefaultColor),
                Redeclared(u"Width").Default(3))
 
 TKelZoomPen::TKelZoomPen() {

@@ -20,7 +20,6 @@ class TKelZoomPen : public TKelPen {
   TKelZoomPen();
 
   TColor DefaultColor = clSilver;
-  bool IsColorStored() const { return FColor != DefaultColor; }
 };
 
 // The inside of the zoom rectangle: white and clear.

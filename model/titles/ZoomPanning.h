@@ -1,5 +1,5 @@
-// The zoom-and-panning base, the mouse and keyboard types that zooming and
-// scrolling are configured with, and the chart's panning settings.
+// The zoom-and-panning base and the mouse and keyboard types that zooming and
+// scrolling are configured with.
 #pragma once
 
 #include "persist/ClassDeclaration.h"
@@ -20,18 +20,6 @@ class TZoomPanning : public TPersistent {
 
  public:
   TZoomPanning() = default;
-};
-
-class TKelPanning : public TZoomPanning {
-  KEL_CLASS(TKelPanning, TZoomPanning)
-
- public:
-  TKelPanning() = default;
-
-  bool FInsideBounds = false;
-  TMouseWheelStyle FMouseWheel = pmwNormal;
-
-  void Assign(const TPersistent* source) override;
 };
 
 }  // namespace kel

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"

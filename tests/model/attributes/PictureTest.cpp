@@ -4,7 +4,7 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
-#include "model/attributes/Filter.h"
+#include "model/attributes/FilterItems.h"
 #include "model/attributes/Picture.h"
 #include "persist/ClassRegistry.h"
 #include "persist/Exceptions.h"

@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Shadow.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"

@@ -3,8 +3,8 @@
 #include <limits>
 #include <memory>
 
-#include "model/chart/KelPanel.h"
 #include "model/attributes/View3DOptions.h"
+#include "model/chart/KelPanel.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
 
@@ -16,7 +16,7 @@ using test::LoadProperties;
 using test::PropertiesText;
 
 TEST(View3DOptionsTest, FreshOptionsWriteNothing) {
-  TView3DOptions options(nullptr);
+  TView3DOptions options;
   EXPECT_EQ(options.Rotation(), 345);
   EXPECT_EQ(options.Elevation(), 345);
   EXPECT_EQ(options.Perspective(), 15);
@@ -25,7 +25,7 @@ TEST(View3DOptionsTest, FreshOptionsWriteNothing) {
 }
 
 TEST(View3DOptionsTest, EveryPropertyInOrder) {
-  TView3DOptions options(nullptr);
+  TView3DOptions options;
   options.SetElevation(300);
   options.SetFontZoom(90);
   options.SetHorizOffset(-4);
@@ -50,7 +50,7 @@ TEST(View3DOptionsTest, EveryPropertyInOrder) {
       "Zoom = 80\n"
       "ZoomText = ztAuto\n";
   EXPECT_EQ(PropertiesText(options), expected);
-  ExpectRoundTrip([] { return std::make_unique<TView3DOptions>(nullptr); }, expected);
+  ExpectRoundTrip([] { return std::make_unique<TView3DOptions>(); }, expected);
 }
 
 TEST(View3DOptionsTest, PerspectiveIsCappedAt100) {
@@ -61,7 +61,7 @@ TEST(View3DOptionsTest, PerspectiveIsCappedAt100) {
   const Case cases[] = {{150, 100}, {100, 100}, {99, 99}, {-5, -5}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.loaded);
-    TView3DOptions options(nullptr);
+    TView3DOptions options;
     LoadProperties(options, "Perspective = " + std::to_string(c.loaded) + "\n");
     EXPECT_EQ(options.Perspective(), c.kept);
   }
@@ -82,11 +82,11 @@ TEST(View3DOptionsTest, RealValuesArePublishedRoundedHalvesToEven) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.value);
-    TView3DOptions options(nullptr);
+    TView3DOptions options;
     options.FRotation = c.value;
     EXPECT_EQ(options.Rotation(), c.published);
   }
-  TView3DOptions options(nullptr);
+  TView3DOptions options;
   options.FZoom = 100.4;
   EXPECT_EQ(PropertiesText(options), "");
 }
@@ -103,11 +103,11 @@ TEST(View3DOptionsTest, ChangesInvalidateThePanel) {
 }
 
 TEST(View3DOptionsTest, AssignCopiesEverything) {
-  TView3DOptions source(nullptr);
+  TView3DOptions source;
   source.SetTilt(5);
   source.SetZoomText(ztNo);
   source.SetOrthogonal(false);
-  TView3DOptions copy(nullptr);
+  TView3DOptions copy;
   copy.Assign(&source);
   EXPECT_EQ(PropertiesText(copy), "Orthogonal = False\nTilt = 5\nZoomText = ztNo\n");
 }

@@ -1,6 +1,5 @@
 #include "tests/model/axes/AxisTestChart.h"
 
-#include "model/axes/AxisPens.h"
 #include "persist/BinaryToText.h"
 #include "persist/Reader.h"
 #include "persist/TextToBinary.h"

@@ -11,6 +11,8 @@
 
 #include "model/axes/AxisChart.h"
 #include "model/axes/ChartAxes.h"
+#include "model/axes/ChartCustomAxes.h"
+#include "model/axes/StandardAxes.h"
 #include "persist/ClassDeclaration.h"
 
 namespace kel::test {
@@ -27,6 +29,7 @@ class TAxisTestChart : public TComponent, public IAxisChart {
   bool IsReading() const override { return ComponentState().Contains(csReading); }
   bool SeriesBounds(const TChartAxis& axis, double& minimum, double& maximum) override;
   void Invalidate() override { ++Invalidated; }
+  TCustomKelPanel* ShapePanel() override { return nullptr; }
 
   TChartAxis* BottomAxis() const { return FStandard.Bottom.get(); }
   TChartAxis* TopAxis() const { return FStandard.Top.get(); }

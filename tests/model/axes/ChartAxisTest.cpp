@@ -8,10 +8,11 @@
 #include <limits>
 #include <string>
 
-#include "model/axes/AxisPens.h"
-#include "model/axes/AxisShapes.h"
-#include "model/axes/ChartAxis.h"
 #include "model/attributes/Shadow.h"
+#include "model/axes/AxisBackShape.h"
+#include "model/axes/AxisGridPen.h"
+#include "model/axes/ChartAxis.h"
+#include "model/axes/ChartAxisTitle.h"
 #include "tests/model/axes/AxisTestChart.h"
 
 namespace kel::test {

@@ -5,9 +5,10 @@
 
 #include <string>
 
-#include "model/axes/AxisPens.h"
-#include "model/axes/AxisShapes.h"
+#include "model/axes/AxisGridPen.h"
 #include "model/axes/ChartAxis.h"
+#include "model/axes/ChartAxisPen.h"
+#include "model/axes/ChartAxisTitle.h"
 #include "tests/model/axes/AxisTestChart.h"
 
 namespace kel::test {

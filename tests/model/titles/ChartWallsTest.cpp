@@ -5,9 +5,10 @@
 
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
-#include "model/titles/ChartWalls.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
+#include "model/titles/ChartWalls.h"
 #include "tests/model/FakeChart.h"
 #include "tests/model/PropertyText.h"
 

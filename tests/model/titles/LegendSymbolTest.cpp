@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Gradient.h"
-#include "model/titles/LegendSymbol.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
+#include "model/titles/LegendSymbol.h"
 #include "tests/model/PropertyText.h"
 
 namespace kel {

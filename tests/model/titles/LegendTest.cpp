@@ -4,12 +4,13 @@
 #include <string>
 
 #include "model/attributes/Brush.h"
+#include "model/attributes/Emboss.h"
 #include "model/attributes/Font.h"
 #include "model/attributes/Gradient.h"
-#include "model/titles/Legend.h"
-#include "model/titles/LegendSymbol.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
+#include "model/titles/Legend.h"
+#include "model/titles/LegendSymbol.h"
 #include "persist/StringList.h"
 #include "tests/model/FakeChart.h"
 #include "tests/model/PropertyText.h"

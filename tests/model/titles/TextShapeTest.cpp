@@ -7,7 +7,7 @@
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shape.h"
-#include "model/titles/TextShape.h"
+#include "model/titles/StringsShape.h"
 #include "persist/StringList.h"
 #include "tests/model/PropertyText.h"
 

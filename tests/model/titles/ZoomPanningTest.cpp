@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "model/titles/Panning.h"
 #include "model/titles/Zoom.h"
 #include "model/titles/ZoomPanning.h"
 #include "tests/model/PropertyText.h"

@@ -1,4 +1,4 @@
-// The pens of an axis: its line, its ticks and its grid.
+// The grid lines of an axis.
 #pragma once
 
 #include <cstdint>
@@ -6,32 +6,6 @@
 #include "model/attributes/Pen.h"
 
 namespace kel {
-
-KEL_ENUM(TPenLineMode, lmLine, lmCylinder, lmRectangle)
-
-// The axis line: 2 pixels wide with flat ends.
-class TChartAxisPen : public TKelPen {
-  KEL_CLASS(TChartAxisPen, TKelPen)
-
- public:
-  explicit TChartAxisPen(TNotifyEvent onChange = {});
-
-  TPenLineMode LineMode() const { return FLineMode; }
-  void SetLineMode(TPenLineMode value) { SetAndNotify(FLineMode, value); }
-
-  void Assign(const TPersistent* source) override;
-
- private:
-  TPenLineMode FLineMode = lmLine;
-};
-
-// The outer, inner and minor tick marks: gray.
-class TTicks : public TDarkGrayPen {
-  KEL_CLASS(TTicks, TDarkGrayPen)
-
- public:
-  explicit TTicks(TNotifyEvent onChange = {}) : TDarkGrayPen(std::move(onChange)) {}
-};
 
 // The grid lines: silver, drawn at every label (DrawEvery 1), at a depth
 // ZPosition given in percent of the chart's depth.
@@ -54,7 +28,6 @@ class TAxisGridPen : public TKelPen {
   // 100 for the grids of the axes on the other side (top and right).
   void AssignDefaultZ(double value);
   double IDefaultZ = 0;
-  bool IsZPositionStored() const { return FZPosition != IDefaultZ; }
 
   // "ZZero": a grid whose remembered depth is not 0 cannot write a ZPosition
   // of 0 (a float of 0 is never written), so that case is written as a flag.

@@ -1,13 +1,11 @@
-// The boxed parts of an axis: its title, the format its labels are drawn
-// with, and its background shape.
+// The title of an axis.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "model/attributes/Brush.h"  // the shapes make their brushes inline
-#include "model/attributes/Shape.h"
-#include "model/titles/TextShape.h"
+#include "model/titles/CustomTextShape.h"
 
 namespace kel {
 
@@ -24,7 +22,6 @@ class TChartAxisTitle : public TCustomTextShape {
   // Stores the angle modulo 360.
   void SetAngle(int32_t value);
   int32_t IDefaultAngle;
-  bool IsAngleStored() const { return Angle() != IDefaultAngle; }
 
   // The text up to its first line break; setting it sets the whole text.
   std::u16string Caption() const;
@@ -37,23 +34,6 @@ class TChartAxisTitle : public TCustomTextShape {
 
  private:
   TAxisTitlePosition FPosition = tpCenter;
-};
-
-// The look of an axis's labels: centred text, transparent. Its Visible flag
-// is the axis's Labels.
-class TAxisLabelsFormat : public TCustomTextShape {
-  KEL_CLASS(TAxisLabelsFormat, TCustomTextShape)
-
- public:
-  explicit TAxisLabelsFormat(TCustomKelPanel* parent);
-};
-
-// The background of an axis: hidden until shown, drawn in 3D, without shadow.
-class TAxisBackShape : public TKelShape {
-  KEL_CLASS(TAxisBackShape, TKelShape)
-
- public:
-  explicit TAxisBackShape(TCustomKelPanel* parent);
 };
 
 }  // namespace kel

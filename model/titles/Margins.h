@@ -35,11 +35,6 @@ class TMargins : public TPersistent, public TChangeNotifier {
   int32_t DefaultHoriz() const { return FDefaultHoriz; }
   int32_t DefaultVert() const { return FDefaultVert; }
 
-  bool IsLeftStored() const { return FLeft != FDefaultHoriz; }
-  bool IsTopStored() const { return FTop != FDefaultVert; }
-  bool IsRightStored() const { return FRight != FDefaultHoriz; }
-  bool IsBottomStored() const { return FBottom != FDefaultVert; }
-
   void Assign(const TPersistent* source) override;
 
  private:

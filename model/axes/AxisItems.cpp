@@ -1,6 +1,6 @@
-#include "model/axes/AxisLabels.h"
+#include "model/axes/AxisItems.h"
 
-#include "model/axes/AxisShapes.h"
+#include "model/axes/AxisLabelsFormat.h"
 
 namespace kel {
 

@@ -1,4 +1,4 @@
-#include "model/axes/AxisPens.h"
+#include "model/axes/AxisGridPen.h"
 
 #include "persist/Reader.h"
 #include "persist/Writer.h"
@@ -6,27 +6,10 @@
 namespace kel {
 
 KEL_PROPERTIES(
-    TChartAxisPen, Redeclared(u"Width").Default(2), Redeclared(u"EndStyle").Default(esFlat),
-    Property(u"LineMode", &TChartAxisPen::LineMode, &TChartAxisPen::SetLineMode).Default(lmLine))
-
-TChartAxisPen::TChartAxisPen(TNotifyEvent onChange) : TKelPen(std::move(onChange)) {
-  FWidth = 2;
-  DefaultWidth = 2;
-  AssignDefaultEndStyle(esFlat);
-}
-
-void TChartAxisPen::Assign(const TPersistent* source) {
-  if (const auto* pen = dynamic_cast<const TChartAxisPen*>(source)) FLineMode = pen->FLineMode;
-  inherited::Assign(source);
-}
-
-KEL_PROPERTIES(TTicks)
-
-KEL_PROPERTIES(
     TAxisGridPen, Redeclared(u"Color").Default(clSilver), Redeclared(u"Width").Default(1),
     Property(u"DrawEvery", &TAxisGridPen::DrawEvery, &TAxisGridPen::SetDrawEvery).Default(1),
     Property(u"ZPosition", &TAxisGridPen::ZPosition, &TAxisGridPen::SetZPosition)
-        .Stored(&TAxisGridPen::IsZPositionStored))
+        .StoredUnlessEqual(&TAxisGridPen::IDefaultZ))
 
 TAxisGridPen::TAxisGridPen(TNotifyEvent onChange) : TKelPen(std::move(onChange)) {
   FColor = clSilver;

@@ -9,6 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "model/attributes/BevelCut.h"
+#include "model/chart/ControlMargins.h"
+#include "model/chart/SizeConstraints.h"
+#include "model/chart/TouchManager.h"
 #include "persist/ClassDeclaration.h"
 #include "persist/IntegerIdents.h"
 
@@ -20,49 +24,9 @@ using TAnchors = TSet<TAnchorKind>;
 KEL_ENUM(TDragMode, dmManual, dmAutomatic)
 KEL_ENUM(TDragKind, dkDrag, dkDock)
 KEL_ENUM(THelpType, htKeyword, htContext)
-KEL_ENUM(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace)
 
 // The anchors that an alignment implies; Anchors is written when it differs.
 TAnchors AnchorsOfAlign(TAlign align);
-
-// The control's outer margins, used when AlignWithMargins is set.
-class TControlMargins : public TPersistent {
-  KEL_CLASS(TControlMargins, TPersistent)
-
- public:
-  TControlMargins() = default;
-
-  int32_t FLeft = 3;
-  int32_t FTop = 3;
-  int32_t FRight = 3;
-  int32_t FBottom = 3;
-
-  void Assign(const TPersistent* source) override;
-};
-
-// The smallest and largest size the control may take; 0 is no limit.
-class TSizeConstraints : public TPersistent {
-  KEL_CLASS(TSizeConstraints, TPersistent)
-
- public:
-  TSizeConstraints() = default;
-
-  int32_t FMaxHeight = 0;
-  int32_t FMaxWidth = 0;
-  int32_t FMinHeight = 0;
-  int32_t FMinWidth = 0;
-
-  void Assign(const TPersistent* source) override;
-};
-
-// The control's touch and gesture settings. The converter has no touch input,
-// so it keeps none of them; the entry exists so that the chart's list is whole.
-class TTouchManager : public TPersistent {
-  KEL_CLASS(TTouchManager, TPersistent)
-
- public:
-  TTouchManager() = default;
-};
 
 // A panel that never shows a caption. Publishes the control properties that
 // precede the chart's own; the chart republishes the rest (Align, Color, ...)

@@ -1,4 +1,4 @@
-#include "model/chart/ChartCanvas.h"
+#include "model/chart/Canvas3D.h"
 
 #include <mutex>
 #include <vector>

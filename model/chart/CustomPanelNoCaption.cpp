@@ -1,4 +1,4 @@
-#include "model/chart/HostControl.h"
+#include "model/chart/CustomPanelNoCaption.h"
 
 #include "persist/Reader.h"
 #include "persist/Writer.h"
@@ -22,52 +22,15 @@ TAnchors AnchorsOfAlign(TAlign align) {
   }
 }
 
-KEL_PROPERTIES(TControlMargins,
-               Property(u"Left", &TControlMargins::FLeft, &TControlMargins::FLeft).Default(3),
-               Property(u"Top", &TControlMargins::FTop, &TControlMargins::FTop).Default(3),
-               Property(u"Right", &TControlMargins::FRight, &TControlMargins::FRight).Default(3),
-               Property(u"Bottom", &TControlMargins::FBottom, &TControlMargins::FBottom).Default(3))
-
-void TControlMargins::Assign(const TPersistent* source) {
-  if (const auto* margins = dynamic_cast<const TControlMargins*>(source)) {
-    FLeft = margins->FLeft;
-    FTop = margins->FTop;
-    FRight = margins->FRight;
-    FBottom = margins->FBottom;
-    return;
-  }
-  inherited::Assign(source);
-}
-
-KEL_PROPERTIES(
-    TSizeConstraints,
-    Property(u"MaxHeight", &TSizeConstraints::FMaxHeight, &TSizeConstraints::FMaxHeight).Default(0),
-    Property(u"MaxWidth", &TSizeConstraints::FMaxWidth, &TSizeConstraints::FMaxWidth).Default(0),
-    Property(u"MinHeight", &TSizeConstraints::FMinHeight, &TSizeConstraints::FMinHeight).Default(0),
-    Property(u"MinWidth", &TSizeConstraints::FMinWidth, &TSizeConstraints::FMinWidth).Default(0))
-
-void TSizeConstraints::Assign(const TPersistent* source) {
-  if (const auto* constraints = dynamic_cast<const TSizeConstraints*>(source)) {
-    FMaxHeight = constraints->FMaxHeight;
-    FMaxWidth = constraints->FMaxWidth;
-    FMinHeight = constraints->FMinHeight;
-    FMinWidth = constraints->FMinWidth;
-    return;
-  }
-  inherited::Assign(source);
-}
-
-KEL_PROPERTIES(TTouchManager)
-
 using TPanel = TCustomPanelNoCaption;
 
 KEL_PROPERTIES(TCustomPanelNoCaption,
                Property(u"AlignWithMargins", &TPanel::FAlignWithMargins, &TPanel::FAlignWithMargins)
                    .Default(false),
-               Property(u"Left", &TPanel::Left, &TPanel::SetLeft),
-               Property(u"Top", &TPanel::Top, &TPanel::SetTop),
-               Property(u"Width", &TPanel::Width, &TPanel::SetWidth),
-               Property(u"Height", &TPanel::Height, &TPanel::SetHeight),
+               Property(u"Left", &TPanel::Left, &TPanel::SetLeft).NoDefault(),
+               Property(u"Top", &TPanel::Top, &TPanel::SetTop).NoDefault(),
+               Property(u"Width", &TPanel::Width, &TPanel::SetWidth).NoDefault(),
+               Property(u"Height", &TPanel::Height, &TPanel::SetHeight).NoDefault(),
                Property(u"Cursor", &TPanel::FCursor, &TPanel::FCursor).Default(crDefault),
                Property(u"Hint", &TPanel::FHint, &TPanel::FHint),
                Property(u"HelpType", &TPanel::FHelpType, &TPanel::FHelpType).Default(htContext),

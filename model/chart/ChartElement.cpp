@@ -1,8 +1,8 @@
-#include "model/base/ChartElement.h"
+#include "model/chart/ChartElement.h"
 
-#include "model/chart/AxisPanel.h"
 #include "model/attributes/Brush.h"
 #include "model/attributes/Pen.h"
+#include "model/chart/AxisPanel.h"
 
 namespace kel {
 
