@@ -13,6 +13,7 @@
 #include "persist/FloatFormat.h"
 #include "persist/NestingGuard.h"
 #include "persist/Reader.h"
+#include "persist/StreamMessages.h"
 #include "persist/Unicode.h"
 
 namespace kel {
@@ -308,9 +309,8 @@ class TBinaryToText {
         break;
       }
       default:
-        throw EReadError("Error reading " + Utf16ToUtf8(Utf8ToUtf16(FObjectName)) + "." +
-                         Utf16ToUtf8(Utf8ToUtf16(FPropName)) + ": " +
-                         std::to_string(static_cast<int>(tag)));
+        throw EReadError(ErrorReadingText(Utf8ToUtf16(FObjectName), Utf8ToUtf16(FPropName),
+                                          std::to_string(static_cast<int>(tag))));
     }
   }
 
