@@ -250,11 +250,11 @@ void TReader::ReadPropertyPath(TPersistent& instance, const std::u16string& path
     }
     current = next;
   }
-  const std::u16string name = path.substr(start);
+  const std::u16string_view name = std::u16string_view(path).substr(start);
   if (const TPropInfo* prop = GetPropInfo(current->ClassInfo(), name)) {
     ReadPropertyValue(*current, *prop);
   } else {
-    HandOverToDefiner(*current, name);
+    HandOverToDefiner(*current, std::u16string(name));
   }
 }
 

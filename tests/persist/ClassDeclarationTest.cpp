@@ -227,6 +227,9 @@ TEST(ClassDeclaration, MistakesInATableNameTheClassAndTheProperty) {
                           Property(u"Stairs", &M::FActive, &M::FActive).Default(false)});
        },
        "TMalformed names Stairs twice"},
+      {"a declared row that an ancestor publishes",
+       [] { DeclareClass<M>({Declared(Property(u"Tag", &M::FDepth, &M::FDepth).Default(0))}); },
+       "TMalformed declares Tag, which an ancestor publishes already"},
       {"a remembered default of another kind",
        [] { DeclareClass<M>({Redeclared(u"Depth").StoredUnlessEqual(&M::DefaultRatio)}); },
        "TMalformed.Depth remembers a default of another kind than its value"},

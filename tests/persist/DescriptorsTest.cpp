@@ -4,6 +4,7 @@
 
 #include "persist/Descriptors.h"
 #include "persist/Exceptions.h"
+#include "persist/NameCompare.h"
 #include "tests/persist/TestModel.h"
 
 namespace kel::testmodel {
@@ -37,6 +38,22 @@ TEST(Descriptors, LookupIgnoresCaseAndSearchesAncestors) {
   ASSERT_NE(GetPropInfo(root, u"CAPTION"), nullptr);
   EXPECT_EQ(GetPropInfo(root, u"tag"), GetPropInfo(TComponent::StaticClassInfo(), u"Tag"));
   EXPECT_EQ(GetPropInfo(root, u"Missing"), nullptr);
+}
+
+TEST(Descriptors, EveryPublishedPropertyIsFoundByItsNameInAnyCase) {
+  const TClassInfo& root = TTestRoot::StaticClassInfo();
+  ASSERT_GT(ListPublishedProperties(root).size(), 20u);
+  for (const TPropInfo* prop : ListPublishedProperties(root)) {
+    std::u16string upper = prop->Name;
+    std::u16string lower = prop->Name;
+    for (char16_t& c : upper) c = AsciiUpper(c);
+    for (char16_t& c : lower) c = c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+    EXPECT_EQ(GetPropInfo(root, upper), prop);
+    EXPECT_EQ(GetPropInfo(root, lower), prop);
+  }
+  EXPECT_EQ(GetPropInfo(root, u"Caption2"), nullptr);
+  EXPECT_EQ(GetPropInfo(root, u"Captio"), nullptr);
+  EXPECT_EQ(GetPropInfo(root, u""), nullptr);
 }
 
 class TUnicodeNamed : public TPersistent {
