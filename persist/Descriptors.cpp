@@ -36,7 +36,7 @@ V GetValue(TPersistent& instance, const TPropInfo& prop) {
 template <class V>
 void SetValue(TPersistent& instance, const TPropInfo& prop, const V& value) {
   const TAccessors<V>& a = AccessorsOf<V>(prop);
-  if (a.Set == nullptr) throw EPropertyError("Property is read-only");
+  if (a.Set == nullptr) throw PropertyError(prop, "is read-only");
   a.Set(instance, a.Setter, prop.Index, value);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "persist/Descriptors.h"
@@ -144,6 +145,30 @@ TEST(Descriptors, WrongKindReadOnlyAndWrongClassAreRefused) {
   // A reference property only takes components of its class.
   EXPECT_THROW(SetObjectProp(root, *GetPropInfo(info, u"Master"), &tool), EReadError);
   EXPECT_EQ(root.FMaster, nullptr);
+}
+
+TEST(Descriptors, TypedAccessErrorsNameTheProperty) {
+  TTestRoot root(nullptr);
+  const TClassInfo& info = root.ClassInfo();
+  const struct {
+    const char* what;
+    std::function<void()> access;
+    const char* message;
+  } cases[] = {
+      {"read-only", [&] { SetOrdProp(root, *GetPropInfo(info, u"ReadOnlyCount"), 1); },
+       "Property ReadOnlyCount is read-only"},
+      {"wrong kind", [&] { GetFloatProp(root, *GetPropInfo(info, u"Caption")); },
+       "Property Caption is not of the accessed kind"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      c.access();
+      ADD_FAILURE() << "no error";
+    } catch (const EPropertyError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
 }
 
 TEST(Descriptors, EnumerationAndSetElementNames) {
