@@ -63,8 +63,9 @@ class TUnicodeNamed : public TPersistent {
  public:
   int32_t FSize = 0;
 };
-KEL_PROPERTIES(TUnicodeNamed,
-               Property(u"Gr\u00f6\u00dfe", &TUnicodeNamed::FSize, &TUnicodeNamed::FSize))
+KEL_PROPERTIES(
+    TUnicodeNamed,
+    Property(u"Gr\u00f6\u00dfe", &TUnicodeNamed::FSize, &TUnicodeNamed::FSize).NoDefault())
 
 TEST(Descriptors, NonAsciiNamesAreComparedWithUnicodeCaseFolding) {
   const TClassInfo& info = TUnicodeNamed::StaticClassInfo();
@@ -79,7 +80,7 @@ TEST(Descriptors, DefaultsFollowTheKindUnlessGiven) {
     const char16_t* name;
     int32_t expected;
   } cases[] = {
-      {u"PlainInt", kNoDefault},      // ordinal without a default: always written
+      {u"PlainInt", kNoDefault},      // ordinal with NoDefault: always written
       {u"Ratio", 0},                  // float: zero
       {u"Caption", 0},                // text: empty
       {u"Shape", tsCircle},           // enumeration
