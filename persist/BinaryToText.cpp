@@ -11,7 +11,9 @@
 
 #include "persist/Exceptions.h"
 #include "persist/FloatFormat.h"
+#include "persist/NestingGuard.h"
 #include "persist/Reader.h"
+#include "persist/StreamMessages.h"
 #include "persist/Unicode.h"
 
 namespace kel {
@@ -137,19 +139,9 @@ class TBinaryToText {
   bool NeedsByteOrderMark() const { return FNonAsciiIdent; }
 
  private:
-  // Raises the nesting error when one more level would pass the bound.
-  class NestingGuard {
-   public:
-    explicit NestingGuard(int& depth) : FDepth(depth) {
-      if (++FDepth > kMaxStreamNesting) throw EReadError(kSNestingTooDeep);
-    }
-    ~NestingGuard() { --FDepth; }
-    NestingGuard(const NestingGuard&) = delete;
-    NestingGuard& operator=(const NestingGuard&) = delete;
-
-   private:
-    int& FDepth;
-  };
+  TNestingGuard OneLevelDeeper() {
+    return TNestingGuard(FDepth, [] { throw EReadError(kSNestingTooDeep); });
+  }
 
   void WriteIndent() { FText.AppendSpaces(static_cast<size_t>(kIndentWidth * FNestingLevel)); }
 
@@ -200,7 +192,7 @@ class TBinaryToText {
   }
 
   void ConvertObject() {
-    NestingGuard guard(FDepth);
+    const TNestingGuard guard = OneLevelDeeper();
     TFilerFlags flags = 0;
     int32_t childPos = 0;
     FReader.ReadPrefix(flags, childPos);
@@ -317,9 +309,8 @@ class TBinaryToText {
         break;
       }
       default:
-        throw EReadError("Error reading " + Utf16ToUtf8(Utf8ToUtf16(FObjectName)) + "." +
-                         Utf16ToUtf8(Utf8ToUtf16(FPropName)) + ": " +
-                         std::to_string(static_cast<int>(tag)));
+        throw EReadError(ErrorReadingText(Utf8ToUtf16(FObjectName), Utf8ToUtf16(FPropName),
+                                          std::to_string(static_cast<int>(tag))));
     }
   }
 
@@ -339,7 +330,7 @@ class TBinaryToText {
   }
 
   void ConvertList() {
-    NestingGuard guard(FDepth);
+    const TNestingGuard guard = OneLevelDeeper();
     FReader.ReadValue();
     FText.Append('(');
     ++FNestingLevel;
@@ -353,7 +344,7 @@ class TBinaryToText {
   }
 
   void ConvertCollection() {
-    NestingGuard guard(FDepth);
+    const TNestingGuard guard = OneLevelDeeper();
     FReader.ReadValue();
     FText.Append('<');
     ++FNestingLevel;

@@ -114,10 +114,8 @@ class TPropDecl {
   TPropDecl& Stored(bool (C::*predicate)() const);
   template <class C>
   TPropDecl& Stored(bool (C::*predicate)(int32_t) const);
-  template <class C, class V>
-  requires(!std::is_function_v<V>) TPropDecl& StoredUnlessEqual(V C::*rememberedDefault);
-  template <class C, class V>
-  TPropDecl& StoredUnlessEqual(V (C::*rememberedDefault)() const);
+  template <class M>
+  TPropDecl& StoredUnlessEqual(M rememberedDefault);
 
   // Used by DeclareClass.
   TPropInfo Info;
@@ -130,8 +128,8 @@ class TPropDecl {
   TPropChannel RememberedDefaultChannel = TPropChannel::None;
 
  private:
-  template <class C, class V, class Read>
-  TPropDecl& StoredUnlessEqualTo(Read readDefault);
+  template <class M>
+  TPropDecl& StoredBy(bool (*rule)(TPersistent&, const TPropInfo&), M member);
 };
 
 // Declared properties published by name, in this order.
@@ -199,7 +197,6 @@ void FinishClassInfo(TClassInfo& info, std::initializer_list<TTableRow> rows);
 // Raises std::logic_error when a new ordinal row says neither .Default nor
 // .NoDefault; applied to every table when kOrdinalRowsNameTheirDefault is on.
 void CheckOrdinalDefaultGiven(std::u16string_view className, const TPropDecl& row);
-bool IsOrdinalKind(TTypeKind kind);
 
 template <class T>
 struct IsSet : std::false_type {};
@@ -258,21 +255,6 @@ V FromChannel(const Channel<V>& value) {
     return static_cast<V>(static_cast<std::underlying_type_t<V>>(value));
   } else {
     return static_cast<V>(value);
-  }
-}
-
-template <class Ch>
-TAccessors<Ch>& AccessorsFor(TPropInfo& info) {
-  if constexpr (std::is_same_v<Ch, int64_t>) {
-    return info.Ordinal;
-  } else if constexpr (std::is_same_v<Ch, double>) {
-    return info.Float;
-  } else if constexpr (std::is_same_v<Ch, std::u16string>) {
-    return info.Text;
-  } else if constexpr (std::is_same_v<Ch, TPersistent*>) {
-    return info.Object;
-  } else {
-    return info.Method;
   }
 }
 
@@ -373,6 +355,38 @@ struct Setter<void (C::*)(int32_t, P)> {
   }
 };
 
+// The accessors and stored rules: one function per member shape, reading the
+// member back from its bytes.
+template <class G, class Ch>
+Ch GetThrough(TPersistent& object, const TMemberRef& getter, int32_t index) {
+  using Shape = Getter<G>;
+  return ToChannel<typename Shape::Value>(
+      Shape::Call(getter.As<G>(), static_cast<typename Shape::Class&>(object), index));
+}
+
+template <class S, class Ch>
+void SetThrough(TPersistent& object, const TMemberRef& setter, int32_t index, const Ch& value) {
+  using Shape = Setter<S>;
+  Shape::Call(setter.As<S>(), static_cast<typename Shape::Class&>(object), index,
+              FromChannel<typename Shape::Value>(value));
+}
+
+template <class M>
+bool StoredWhenTrue(TPersistent& object, const TPropInfo& prop) {
+  using Shape = Getter<M>;
+  return Shape::Call(prop.Stored.Member.As<M>(), static_cast<typename Shape::Class&>(object),
+                     prop.Index);
+}
+
+template <class M>
+bool StoredUnlessDefault(TPersistent& object, const TPropInfo& prop) {
+  using Shape = Getter<M>;
+  using V = typename Shape::Value;
+  const V remembered = Shape::Call(prop.Stored.Member.As<M>(),
+                                   static_cast<typename Shape::Class&>(object), prop.Index);
+  return ReadChannel<Channel<V>>(object, prop) != ToChannel<V>(remembered);
+}
+
 template <class V>
 int32_t OrdinalDefault(V value) {
   if constexpr (IsSet<V>::value) {
@@ -386,29 +400,24 @@ int32_t OrdinalDefault(V value) {
 
 template <class G, class S>
 TPropDecl MakeProperty(std::u16string_view name, int32_t index, G getter, S setter) {
-  using GetShape = Getter<G>;
-  using V = typename GetShape::Value;
+  using V = typename Getter<G>::Value;
   using Ch = Channel<V>;
   TPropDecl decl;
   TPropInfo& info = decl.Info;
   info.Name = name;
   info.Index = index;
   info.PropType = &TypeInfoOf<V>();
-  info.Default = IsOrdinalKind(info.PropType->Kind) ? kNoDefault : 0;
-  TAccessors<Ch>& access = AccessorsFor<Ch>(info);
-  access.Get = [getter, index](TPersistent& object) -> Ch {
-    return ToChannel<V>(
-        GetShape::Call(getter, static_cast<typename GetShape::Class&>(object), index));
-  };
+  info.Default = std::is_same_v<Ch, int64_t> ? kNoDefault : 0;
+  TAccessors<Ch> access;
+  access.Get = &GetThrough<G, Ch>;
+  access.Getter = TMemberRef::Of(getter);
   if constexpr (!std::is_same_v<S, std::nullptr_t>) {
-    using SetShape = Setter<S>;
-    using P = typename SetShape::Value;
-    static_assert(std::is_same_v<Channel<P>, Ch>, "getter and setter disagree on the type");
-    access.Set = [setter, index](TPersistent& object, const Ch& value) {
-      SetShape::Call(setter, static_cast<typename SetShape::Class&>(object), index,
-                     FromChannel<P>(value));
-    };
+    static_assert(std::is_same_v<Channel<typename Setter<S>::Value>, Ch>,
+                  "getter and setter disagree on the type");
+    access.Set = &SetThrough<S, Ch>;
+    access.Setter = TMemberRef::Of(setter);
   }
+  info.Access = access;
   return decl;
 }
 
@@ -421,60 +430,33 @@ TPropDecl& TPropDecl::Default(V value) {
   return *this;
 }
 
-template <class C>
-TPropDecl& TPropDecl::Stored(bool C::*field) {
-  Info.StoredKind = TStoredKind::Field;
-  Info.StoredProc = [field](TPersistent& object, const TPropInfo&) {
-    return static_cast<C&>(object).*field;
-  };
+template <class M>
+TPropDecl& TPropDecl::StoredBy(bool (*rule)(TPersistent&, const TPropInfo&), M member) {
+  Info.Stored = {true, rule, TMemberRef::Of(member)};
   StoredGiven = true;
   return *this;
+}
+
+template <class C>
+TPropDecl& TPropDecl::Stored(bool C::*field) {
+  return StoredBy(&declaration::StoredWhenTrue<bool C::*>, field);
 }
 
 template <class C>
 TPropDecl& TPropDecl::Stored(bool (C::*predicate)() const) {
-  Info.StoredKind = TStoredKind::Predicate;
-  Info.StoredProc = [predicate](TPersistent& object, const TPropInfo&) {
-    return (static_cast<C&>(object).*predicate)();
-  };
-  StoredGiven = true;
-  return *this;
+  return StoredBy(&declaration::StoredWhenTrue<bool (C::*)() const>, predicate);
 }
 
 template <class C>
 TPropDecl& TPropDecl::Stored(bool (C::*predicate)(int32_t) const) {
-  Info.StoredKind = TStoredKind::Predicate;
-  Info.StoredProc = [predicate, index = Info.Index](TPersistent& object, const TPropInfo&) {
-    return (static_cast<C&>(object).*predicate)(index);
-  };
-  StoredGiven = true;
-  return *this;
+  return StoredBy(&declaration::StoredWhenTrue<bool (C::*)(int32_t) const>, predicate);
 }
 
-template <class C, class V, class Read>
-TPropDecl& TPropDecl::StoredUnlessEqualTo(Read readDefault) {
-  using Ch = declaration::Channel<V>;
-  Info.StoredKind = TStoredKind::Predicate;
-  Info.StoredProc = [readDefault](TPersistent& object, const TPropInfo& prop) {
-    return declaration::ReadChannel<Ch>(object, prop) !=
-           declaration::ToChannel<V>(readDefault(static_cast<C&>(object)));
-  };
-  RememberedDefaultChannel = declaration::ChannelOfValue<Ch>();
-  StoredGiven = true;
-  return *this;
-}
-
-template <class C, class V>
-requires(!std::is_function_v<V>) TPropDecl& TPropDecl::StoredUnlessEqual(V C::*rememberedDefault) {
-  return StoredUnlessEqualTo<C, V>(
-      [rememberedDefault](C& object) -> const V& { return object.*rememberedDefault; });
-}
-
-template <class C, class V>
-TPropDecl& TPropDecl::StoredUnlessEqual(V (C::*rememberedDefault)() const) {
-  using Value = std::remove_cvref_t<V>;
-  return StoredUnlessEqualTo<C, Value>(
-      [rememberedDefault](C& object) -> Value { return (object.*rememberedDefault)(); });
+template <class M>
+TPropDecl& TPropDecl::StoredUnlessEqual(M rememberedDefault) {
+  using V = typename declaration::Getter<M>::Value;
+  RememberedDefaultChannel = declaration::ChannelOfValue<declaration::Channel<V>>();
+  return StoredBy(&declaration::StoredUnlessDefault<M>, rememberedDefault);
 }
 
 template <class G, class S>

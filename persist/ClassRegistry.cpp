@@ -6,6 +6,7 @@
 
 #include "persist/Exceptions.h"
 #include "persist/Persistent.h"
+#include "persist/StreamMessages.h"
 #include "persist/Unicode.h"
 
 namespace kel {
@@ -67,7 +68,7 @@ const TClassInfo* GetClass(std::u16string_view name) {
 
 const TClassInfo& FindRegisteredClass(std::u16string_view name) {
   const TClassInfo* info = GetClass(name);
-  if (info == nullptr) throw EClassNotFound("Class " + Utf16ToUtf8(name) + " not found");
+  if (info == nullptr) throw EClassNotFound(ClassNotFoundText(name));
   return *info;
 }
 

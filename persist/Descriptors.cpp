@@ -9,97 +9,45 @@
 namespace kel {
 namespace {
 
-template <class V>
-const TAccessors<V>& Accessors(const TPropInfo& prop, TPropChannel channel,
-                               const TAccessors<V>& accessors) {
-  if (ChannelOf(prop.Kind()) != channel) {
-    throw EPropertyError("Property " + Utf16ToUtf8(prop.Name) + " is not of the accessed kind");
-  }
-  return accessors;
-}
-
-// Reading and writing go through the one accessor pair that the kind uses.
-template <class V>
-V GetValue(TPersistent& instance, const TPropInfo& prop, TPropChannel channel,
-           const TAccessors<V>& accessors) {
-  const auto& a = Accessors(prop, channel, accessors);
-  if (!a.Get) throw EPropertyError("Property " + Utf16ToUtf8(prop.Name) + " is write-only");
-  return a.Get(instance);
-}
-
-template <class V>
-void SetValue(TPersistent& instance, const TPropInfo& prop, TPropChannel channel,
-              const TAccessors<V>& accessors, const V& value) {
-  const auto& a = Accessors(prop, channel, accessors);
-  if (!a.Set) throw EPropertyError("Property is read-only");
-  a.Set(instance, value);
-}
-
 std::string Utf8(std::u16string_view text) {
   return Utf16ToUtf8(text);
 }
 
-}  // namespace
-
-TPropChannel ChannelOf(TTypeKind kind) {
-  switch (kind) {
-    case tkInteger:
-    case tkChar:
-    case tkWChar:
-    case tkEnumeration:
-    case tkSet:
-    case tkInt64:
-      return TPropChannel::Ordinal;
-    case tkFloat:
-      return TPropChannel::Float;
-    case tkString:
-    case tkLString:
-    case tkWString:
-    case tkUString:
-      return TPropChannel::Text;
-    case tkClass:
-      return TPropChannel::Object;
-    case tkMethod:
-      return TPropChannel::Method;
-    default:
-      return TPropChannel::None;
-  }
+// "Property <name> <complaint>", the typed access errors.
+EPropertyError PropertyError(const TPropInfo& prop, const char* complaint) {
+  return EPropertyError("Property " + Utf8(prop.Name) + " " + complaint);
 }
 
+template <class V>
+const TAccessors<V>& AccessorsOf(const TPropInfo& prop) {
+  const auto* accessors = std::get_if<TAccessors<V>>(&prop.Access);
+  if (accessors == nullptr) throw PropertyError(prop, "is not of the accessed kind");
+  return *accessors;
+}
+
+// Reading and writing go through the one accessor pair that the kind uses.
+template <class V>
+V GetValue(TPersistent& instance, const TPropInfo& prop) {
+  const TAccessors<V>& a = AccessorsOf<V>(prop);
+  if (a.Get == nullptr) throw PropertyError(prop, "is write-only");
+  return a.Get(instance, a.Getter, prop.Index);
+}
+
+template <class V>
+void SetValue(TPersistent& instance, const TPropInfo& prop, const V& value) {
+  const TAccessors<V>& a = AccessorsOf<V>(prop);
+  if (a.Set == nullptr) throw PropertyError(prop, "is read-only");
+  a.Set(instance, a.Setter, prop.Index, value);
+}
+
+}  // namespace
+
 bool TPropInfo::HasGetProc() const {
-  switch (ChannelOf(Kind())) {
-    case TPropChannel::Ordinal:
-      return static_cast<bool>(Ordinal.Get);
-    case TPropChannel::Float:
-      return static_cast<bool>(Float.Get);
-    case TPropChannel::Text:
-      return static_cast<bool>(Text.Get);
-    case TPropChannel::Object:
-      return static_cast<bool>(Object.Get);
-    case TPropChannel::Method:
-      return static_cast<bool>(Method.Get);
-    case TPropChannel::None:
-      break;
-  }
-  return false;
+  return std::visit([](const auto& accessors) { return accessors.Get != nullptr; }, Access);
 }
 
 bool TPropInfo::HasSetProc() const {
-  switch (ChannelOf(Kind())) {
-    case TPropChannel::Ordinal:
-      return static_cast<bool>(Ordinal.Set);
-    case TPropChannel::Float:
-      return static_cast<bool>(Float.Set);
-    case TPropChannel::Text:
-      return static_cast<bool>(Text.Set);
-    case TPropChannel::Object:
-      return static_cast<bool>(Object.Set);
-    case TPropChannel::Method:
-      return static_cast<bool>(Method.Set);
-    case TPropChannel::None:
-      break;
-  }
-  return false;
+  return std::visit([](const auto& accessors) { return accessors.Set != nullptr; }, Access);
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& ancestor) const {
@@ -114,6 +62,11 @@ const std::vector<const TPropInfo*>& ListPublishedProperties(const TClassInfo& i
 }
 
 const TPropInfo* GetPropInfo(const TClassInfo& info, std::u16string_view name) {
+  if (info.PropsByName.CanFind(name)) {
+    const TPropIndex::TEntry* entry = info.PropsByName.Find(name);
+    return entry != nullptr && entry->Published ? entry->Prop : nullptr;
+  }
+  // Names beyond ASCII compare with Unicode case folding, one by one.
   for (const TClassInfo* c = &info; c != nullptr; c = c->ParentInfo) {
     for (const TPropInfo& prop : c->OwnProps) {
       if (SameText(prop.Name, name)) return &prop;
@@ -123,8 +76,7 @@ const TPropInfo* GetPropInfo(const TClassInfo& info, std::u16string_view name) {
 }
 
 bool PropertyIsStored(TPersistent& instance, const TPropInfo& prop) {
-  if (prop.StoredKind == TStoredKind::Constant) return prop.StoredConstant;
-  return prop.StoredProc(instance, prop);
+  return prop.Stored.Proc != nullptr ? prop.Stored.Proc(instance, prop) : prop.Stored.Constant;
 }
 
 void* MethodAddress(const TClassInfo& info, std::u16string_view name) {
@@ -147,27 +99,27 @@ std::u16string MethodName(const TClassInfo& info, void* code) {
 }
 
 int64_t GetOrdProp(TPersistent& instance, const TPropInfo& prop) {
-  return GetValue(instance, prop, TPropChannel::Ordinal, prop.Ordinal);
+  return GetValue<int64_t>(instance, prop);
 }
 
 void SetOrdProp(TPersistent& instance, const TPropInfo& prop, int64_t value) {
-  SetValue(instance, prop, TPropChannel::Ordinal, prop.Ordinal, value);
+  SetValue<int64_t>(instance, prop, value);
 }
 
 double GetFloatProp(TPersistent& instance, const TPropInfo& prop) {
-  return GetValue(instance, prop, TPropChannel::Float, prop.Float);
+  return GetValue<double>(instance, prop);
 }
 
 void SetFloatProp(TPersistent& instance, const TPropInfo& prop, double value) {
-  SetValue(instance, prop, TPropChannel::Float, prop.Float, value);
+  SetValue<double>(instance, prop, value);
 }
 
 std::u16string GetStrProp(TPersistent& instance, const TPropInfo& prop) {
-  return GetValue(instance, prop, TPropChannel::Text, prop.Text);
+  return GetValue<std::u16string>(instance, prop);
 }
 
 void SetStrProp(TPersistent& instance, const TPropInfo& prop, const std::u16string& value) {
-  SetValue(instance, prop, TPropChannel::Text, prop.Text, value);
+  SetValue<std::u16string>(instance, prop, value);
 }
 
 int64_t GetInt64Prop(TPersistent& instance, const TPropInfo& prop) {
@@ -179,19 +131,19 @@ void SetInt64Prop(TPersistent& instance, const TPropInfo& prop, int64_t value) {
 }
 
 TMethod GetMethodProp(TPersistent& instance, const TPropInfo& prop) {
-  return GetValue(instance, prop, TPropChannel::Method, prop.Method);
+  return GetValue<TMethod>(instance, prop);
 }
 
 void SetMethodProp(TPersistent& instance, const TPropInfo& prop, const TMethod& value) {
-  SetValue(instance, prop, TPropChannel::Method, prop.Method, value);
+  SetValue<TMethod>(instance, prop, value);
 }
 
 TPersistent* GetObjectProp(TPersistent& instance, const TPropInfo& prop) {
-  return GetValue(instance, prop, TPropChannel::Object, prop.Object);
+  return GetValue<TPersistent*>(instance, prop);
 }
 
 void SetObjectProp(TPersistent& instance, const TPropInfo& prop, TPersistent* value) {
-  SetValue(instance, prop, TPropChannel::Object, prop.Object, value);
+  SetValue<TPersistent*>(instance, prop, value);
 }
 
 // ---------------------------------------------------------------------------
@@ -204,9 +156,7 @@ TPropDecl& TPropDecl::NoDefault() {
 }
 
 TPropDecl& TPropDecl::Stored(bool stored) {
-  Info.StoredKind = TStoredKind::Constant;
-  Info.StoredConstant = stored;
-  Info.StoredProc = nullptr;
+  Info.Stored = {stored, nullptr, {}};
   StoredGiven = true;
   return *this;
 }
@@ -233,12 +183,8 @@ void RaiseWrongClass() {
   throw EReadError(kSInvalidProperty);
 }
 
-bool IsOrdinalKind(TTypeKind kind) {
-  return ChannelOf(kind) == TPropChannel::Ordinal;
-}
-
 void CheckOrdinalDefaultGiven(std::u16string_view className, const TPropDecl& row) {
-  if (!row.Republishes && !row.DefaultGiven && IsOrdinalKind(row.Info.Kind())) {
+  if (!row.Republishes && !row.DefaultGiven && row.Info.Channel() == TPropChannel::Ordinal) {
     throw std::logic_error(Utf8(className) + "." + Utf8(row.Info.Name) +
                            " is ordinal and says neither Default nor NoDefault");
   }
@@ -248,46 +194,31 @@ namespace {
 
 // Builds one class's descriptor: first the rows it declares for descendants,
 // so that its published names can refer to them wherever they stand, then the
-// published rows in order.
+// published rows in order. Names are found through the parent's index, which
+// the class extends with its own rows.
 class TTableBuilder {
  public:
   TTableBuilder(TClassInfo& info, std::initializer_list<TTableRow> rows)
       : FInfo(info), FParent(info.ParentInfo), FClassName(Utf8(info.ClassName)), FRows(rows) {}
 
   void Build() {
+    if (FParent != nullptr) FInfo.PropsByName = FParent->PropsByName;
     FSlotCount = FParent ? FParent->PropCount : 0;
-    size_t published = 0;
-    for (const TTableRow& row : FRows) {
-      if (const auto* decl = std::get_if<TPropDecl>(&row.Content)) {
-        if (decl->Publishes) {
-          ++published;
-        } else {
-          ++FDeclaredCount;
-        }
-      } else if (const auto* names = std::get_if<TPublishedNames>(&row.Content)) {
-        published += names->Names.size();
-      }
-    }
-    // Published names resolve to these while OwnProps grows; neither moves.
-    FInfo.DeclaredProps.reserve(FDeclaredCount);
-    FInfo.OwnProps.reserve(published);
+    ReserveRows();
     for (const TTableRow& row : FRows) {
       const auto* decl = std::get_if<TPropDecl>(&row.Content);
-      if (decl != nullptr && !decl->Publishes) {
-        RefuseTwice(FInfo.DeclaredProps, decl->Info.Name);
-        FInfo.DeclaredProps.push_back(NewRow(*decl));
-      }
+      if (decl != nullptr && !decl->Publishes) Declare(*decl);
     }
     for (const TTableRow& row : FRows) {
       if (const auto* decl = std::get_if<TPropDecl>(&row.Content)) {
         if (decl->Publishes && decl->Republishes) {
-          Publish(Republished(*decl));
+          Publish(Republished(decl->Info.Name, decl));
         } else if (decl->Publishes) {
-          RefuseTwice(FInfo.DeclaredProps, decl->Info.Name);
+          RefuseTwice(FDeclaredHere, FInfo.DeclaredProps, decl->Info.Name);
           Publish(NewRow(*decl));
         }
       } else if (const auto* names = std::get_if<TPublishedNames>(&row.Content)) {
-        for (const std::u16string_view name : names->Names) Publish(Republished(Redeclared(name)));
+        for (const std::u16string_view name : names->Names) Publish(Republished(name, nullptr));
       } else {
         FInfo.Methods.push_back(std::get<TMethodEntry>(row.Content));
       }
@@ -297,33 +228,62 @@ class TTableBuilder {
   }
 
  private:
-  TPropInfo NewRow(const TPropDecl& decl) {
-    if constexpr (kOrdinalRowsNameTheirDefault) CheckOrdinalDefaultGiven(FInfo.ClassName, decl);
-    TPropInfo prop = decl.Info;
-    CheckRememberedDefault(decl, prop);
-    return prop;
+  // Rows are found by pointer while the vectors grow; neither may move.
+  void ReserveRows() {
+    size_t declared = 0;
+    size_t published = 0;
+    for (const TTableRow& row : FRows) {
+      if (const auto* decl = std::get_if<TPropDecl>(&row.Content)) {
+        ++(decl->Publishes ? published : declared);
+      } else if (const auto* names = std::get_if<TPublishedNames>(&row.Content)) {
+        published += names->Names.size();
+      }
+    }
+    FInfo.DeclaredProps.reserve(declared);
+    FInfo.OwnProps.reserve(published);
   }
 
-  TPropInfo Republished(const TPropDecl& decl) {
-    const TPropInfo* declaration = FindDeclaration(decl.Info.Name);
+  void Declare(const TPropDecl& decl) {
+    RefuseTwice(FDeclaredHere, FInfo.DeclaredProps, decl.Info.Name);
+    if (FParent != nullptr && GetPropInfo(*FParent, decl.Info.Name) != nullptr) {
+      throw std::logic_error(FClassName + " declares " + Utf8(decl.Info.Name) +
+                             ", which an ancestor publishes already");
+    }
+    FInfo.DeclaredProps.push_back(NewRow(decl));
+    const TPropInfo& prop = FInfo.DeclaredProps.back();
+    FDeclaredHere.Set(prop, false);
+    FInfo.PropsByName.Set(prop, false);
+  }
+
+  TPropInfo NewRow(const TPropDecl& decl) const {
+    if constexpr (kOrdinalRowsNameTheirDefault) CheckOrdinalDefaultGiven(FInfo.ClassName, decl);
+    CheckRememberedDefault(decl, decl.Info);
+    return decl.Info;
+  }
+
+  // The nearest declaration of name, with the modifiers of changes if given.
+  TPropInfo Republished(std::u16string_view name, const TPropDecl* changes) const {
+    const TPropInfo* declaration = FindDeclaration(name);
     if (declaration == nullptr) {
-      throw std::logic_error(FClassName + " publishes " + Utf8(decl.Info.Name) +
+      throw std::logic_error(FClassName + " publishes " + Utf8(name) +
                              ", which neither it nor an ancestor declares");
     }
     TPropInfo prop = *declaration;
-    if (decl.DefaultGiven) prop.Default = decl.Info.Default;
-    if (decl.StoredGiven) {
-      prop.StoredKind = decl.Info.StoredKind;
-      prop.StoredConstant = decl.Info.StoredConstant;
-      prop.StoredProc = decl.Info.StoredProc;
+    if (changes != nullptr) {
+      if (changes->DefaultGiven) prop.Default = changes->Info.Default;
+      if (changes->StoredGiven) prop.Stored = changes->Info.Stored;
+      CheckRememberedDefault(*changes, prop);
     }
-    CheckRememberedDefault(decl, prop);
     return prop;
   }
 
-  // The nearest declaration of name: this class's declared rows, then each
-  // ancestor's published and declared rows.
+  // This class's declared rows, then each ancestor's published and declared
+  // rows, nearest first: what the index holds for ASCII names.
   const TPropInfo* FindDeclaration(std::u16string_view name) const {
+    if (FInfo.PropsByName.CanFind(name)) {
+      const TPropIndex::TEntry* entry = FInfo.PropsByName.Find(name);
+      return entry != nullptr ? entry->Prop : nullptr;
+    }
     if (const TPropInfo* own = FindIn(FInfo.DeclaredProps, name)) return own;
     for (const TClassInfo* c = FParent; c != nullptr; c = c->ParentInfo) {
       if (const TPropInfo* published = FindIn(c->OwnProps, name)) return published;
@@ -341,23 +301,28 @@ class TTableBuilder {
 
   void CheckRememberedDefault(const TPropDecl& decl, const TPropInfo& prop) const {
     if (decl.RememberedDefaultChannel != TPropChannel::None &&
-        decl.RememberedDefaultChannel != ChannelOf(prop.Kind())) {
+        decl.RememberedDefaultChannel != prop.Channel()) {
       throw std::logic_error(FClassName + "." + Utf8(prop.Name) +
                              " remembers a default of another kind than its value");
     }
   }
 
-  void RefuseTwice(const std::vector<TPropInfo>& rows, std::u16string_view name) const {
-    if (FindIn(rows, name) != nullptr) {
-      throw std::logic_error(FClassName + " names " + Utf8(name) + " twice");
-    }
+  // Raises when rows, indexed by index, already hold name.
+  void RefuseTwice(const TPropIndex& index, const std::vector<TPropInfo>& rows,
+                   std::u16string_view name) const {
+    const bool taken =
+        index.CanFind(name) ? index.Find(name) != nullptr : FindIn(rows, name) != nullptr;
+    if (taken) throw std::logic_error(FClassName + " names " + Utf8(name) + " twice");
   }
 
   void Publish(TPropInfo prop) {
-    RefuseTwice(FInfo.OwnProps, prop.Name);
+    RefuseTwice(FPublishedHere, FInfo.OwnProps, prop.Name);
     const TPropInfo* inherited = FParent ? GetPropInfo(*FParent, prop.Name) : nullptr;
     prop.NameIndex = static_cast<int16_t>(inherited ? inherited->NameIndex : FSlotCount++);
     FInfo.OwnProps.push_back(std::move(prop));
+    const TPropInfo& published = FInfo.OwnProps.back();
+    FPublishedHere.Set(published, true);
+    FInfo.PropsByName.Set(published, true);
   }
 
   // The parent's slots, each taken over by this class's descriptor when it
@@ -374,7 +339,8 @@ class TTableBuilder {
   const TClassInfo* FParent;
   const std::string FClassName;
   std::initializer_list<TTableRow> FRows;
-  size_t FDeclaredCount = 0;
+  TPropIndex FDeclaredHere;
+  TPropIndex FPublishedHere;
   int FSlotCount = 0;
 };
 

@@ -4,12 +4,15 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
+#include "persist/PropertyIndex.h"
 #include "persist/TypeInfo.h"
 
 namespace kel {
@@ -18,44 +21,77 @@ class TPersistent;
 class TComponent;
 class TCollection;
 class TCollectionItem;
+struct TPropInfo;
 
 // Index value of a property that is not indexed, and Default value of a
 // property that has no default ("nodefault").
 inline constexpr int32_t kNotIndexed = INT32_MIN;
 inline constexpr int32_t kNoDefault = INT32_MIN;
 
-// Type-erased accessors. Every ordinal kind (integers, characters,
-// enumerations, sets as their bit mask) travels as int64_t; floats as double;
-// texts as UTF-16; class values as TPersistent*; events as TMethod.
-template <class V>
-struct TAccessors {
-  std::function<V(TPersistent&)> Get;
-  std::function<void(TPersistent&, const V&)> Set;
+// A member pointer of any shape (data member, member function), kept as its
+// bytes for the functions that know its type.
+class TMemberRef {
+ public:
+  template <class M>
+  static TMemberRef Of(M member) {
+    static_assert(sizeof(M) <= kSize && std::is_trivially_copyable_v<M>);
+    TMemberRef ref;
+    std::memcpy(ref.FBytes, &member, sizeof member);
+    return ref;
+  }
+  template <class M>
+  M As() const {
+    M member;
+    std::memcpy(&member, FBytes, sizeof member);
+    return member;
+  }
+
+ private:
+  static constexpr size_t kSize = 2 * sizeof(void*);
+  alignas(void*) unsigned char FBytes[kSize] = {};
 };
 
-enum class TStoredKind : uint8_t { Constant, Field, Predicate };
+// The accessors of one kind of value: functions that know the class and the
+// member, called with the member and the property's index. Every ordinal kind
+// (integers, characters, enumerations, sets as their bit mask) travels as
+// int64_t; floats as double; texts as UTF-16; class values as TPersistent*;
+// events as TMethod.
+template <class V>
+struct TAccessors {
+  V (*Get)(TPersistent& object, const TMemberRef& getter, int32_t index) = nullptr;
+  void (*Set)(TPersistent& object, const TMemberRef& setter, int32_t index,
+              const V& value) = nullptr;
+  TMemberRef Getter;
+  TMemberRef Setter;
+};
 
-// The typed access that a property kind goes through.
+// The typed access that a property kind goes through; also the alternative
+// of TPropAccess that holds its accessors.
 enum class TPropChannel : uint8_t { Ordinal, Float, Text, Object, Method, None };
-TPropChannel ChannelOf(TTypeKind kind);
+
+using TPropAccess =
+    std::variant<TAccessors<int64_t>, TAccessors<double>, TAccessors<std::u16string>,
+                 TAccessors<TPersistent*>, TAccessors<TMethod>>;
+
+// Whether a property is written: a constant, or a function that reads the
+// member it was given (a Boolean field, a predicate, a remembered default).
+struct TStoredRule {
+  bool Constant = true;
+  bool (*Proc)(TPersistent& object, const TPropInfo& prop) = nullptr;
+  TMemberRef Member;
+};
 
 struct TPropInfo {
   const TTypeInfo* PropType = nullptr;
-  // Exactly one of these is in use, chosen by PropType->Kind.
-  TAccessors<int64_t> Ordinal;
-  TAccessors<double> Float;
-  TAccessors<std::u16string> Text;
-  TAccessors<TPersistent*> Object;
-  TAccessors<TMethod> Method;
-  TStoredKind StoredKind = TStoredKind::Constant;
-  bool StoredConstant = true;
-  std::function<bool(TPersistent&, const TPropInfo&)> StoredProc;  // field or predicate
+  TPropAccess Access;  // the accessors of the type's channel
+  TStoredRule Stored;
   int32_t Index = kNotIndexed;
   int32_t Default = kNoDefault;
   int16_t NameIndex = 0;
   std::u16string Name;
 
   TTypeKind Kind() const { return PropType->Kind; }
+  TPropChannel Channel() const { return static_cast<TPropChannel>(Access.index()); }
   bool HasGetProc() const;
   bool HasSetProc() const;
 };
@@ -82,6 +118,9 @@ class TClassInfo {
   std::vector<TPropInfo> DeclaredProps;  // declared here, published by descendants only
   std::vector<TMethodEntry> Methods;     // published methods of this class
   std::vector<const TPropInfo*> Props;   // all properties in slot order
+  // Every name this class sees, published or only declared, at its nearest
+  // declaration.
+  TPropIndex PropsByName;
   // Factories, absent for abstract classes: a component constructed with its
   // owner (who owns it; with a null owner the caller does), a collection item
   // constructed for its collection (not yet inserted).
@@ -95,8 +134,9 @@ class TClassInfo {
 // class's new properties in declaration order; a redeclared property keeps
 // its ancestor's slot and carries the redeclared descriptor).
 const std::vector<const TPropInfo*>& ListPublishedProperties(const TClassInfo& info);
-// Search by name without regard to case: the class's own table first, then
-// each ancestor's. Null when absent.
+// The published property of that name, compared without regard to case
+// (ASCII case through the class's index; names beyond ASCII with Unicode case
+// folding): the descriptor that holds its slot. Null when absent.
 const TPropInfo* GetPropInfo(const TClassInfo& info, std::u16string_view name);
 bool PropertyIsStored(TPersistent& instance, const TPropInfo& prop);
 // The address of the published method of that name, searched upward; null

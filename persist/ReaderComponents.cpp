@@ -14,6 +14,7 @@
 #include "persist/PendingReferences.h"
 #include "persist/Reader.h"
 #include "persist/ScopeRestore.h"
+#include "persist/StreamMessages.h"
 #include "persist/Unicode.h"
 
 namespace kel {
@@ -71,7 +72,7 @@ std::unique_ptr<TComponent> TReader::ReadRootComponent() {
   const TClassInfo& rootClass = FindRegisteredClass(className);
   if (!rootClass.InheritsFrom(TComponent::StaticClassInfo()) ||
       rootClass.CreateComponent == nullptr) {
-    throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
+    throw EClassNotFound(ClassNotFoundText(className));
   }
   std::unique_ptr<TComponent> root(rootClass.CreateComponent(nullptr));
   try {
@@ -194,7 +195,7 @@ const TClassInfo& TReader::ResolveComponentClass(const std::u16string& className
   const TClassInfo* componentClass = GetClass(className);
   if (OnFindComponentClass) OnFindComponentClass(*this, className, componentClass);
   if (componentClass == nullptr || !componentClass->InheritsFrom(TComponent::StaticClassInfo())) {
-    throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
+    throw EClassNotFound(ClassNotFoundText(className));
   }
   return *componentClass;
 }
@@ -206,7 +207,7 @@ TComponent* TReader::CreateChild(const std::u16string& className) {
   if (component != nullptr) return component;
   // An abstract class cannot be read: there is nothing to construct.
   if (componentClass.CreateComponent == nullptr) {
-    throw EClassNotFound("Class " + Utf16ToUtf8(className) + " not found");
+    throw EClassNotFound(ClassNotFoundText(className));
   }
   return componentClass.CreateComponent(FOwner);
 }
@@ -224,8 +225,7 @@ void TReader::ReadPropertyEntry(TPersistent& instance) {
     const std::u16string& objectName = component != nullptr && !component->Name().empty()
                                            ? component->Name()
                                            : instance.ClassName();
-    EReadError wrapped("Error reading " + Utf16ToUtf8(objectName) + "." + Utf16ToUtf8(path) + ": " +
-                       e.Message());
+    EReadError wrapped(ErrorReadingText(objectName, path, e.Message()));
     if (FCanHandleExcepts && ReportError(wrapped.Message())) return;
     throw wrapped;
   }
@@ -250,11 +250,11 @@ void TReader::ReadPropertyPath(TPersistent& instance, const std::u16string& path
     }
     current = next;
   }
-  const std::u16string name = path.substr(start);
+  const std::u16string_view name = std::u16string_view(path).substr(start);
   if (const TPropInfo* prop = GetPropInfo(current->ClassInfo(), name)) {
     ReadPropertyValue(*current, *prop);
   } else {
-    HandOverToDefiner(*current, name);
+    HandOverToDefiner(*current, std::u16string(name));
   }
 }
 

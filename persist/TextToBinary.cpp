@@ -5,6 +5,7 @@
 
 #include "persist/BinaryToText.h"
 #include "persist/Exceptions.h"
+#include "persist/NestingGuard.h"
 #include "persist/Parser.h"
 #include "persist/Writer.h"
 
@@ -17,7 +18,7 @@ class TTextToBinary {
 
   // The root stops at its "end": what follows it is not the stream's business.
   void ConvertObject(bool root) {
-    NestingGuard guard(*this);
+    const TNestingGuard guard = OneLevelDeeper();
     TFilerFlags flags = 0;
     if (FParser.TokenSymbolIs("INHERITED")) {
       flags = ffInherited;
@@ -59,19 +60,9 @@ class TTextToBinary {
   }
 
  private:
-  // Counts open records, lists and collections against kMaxStreamNesting.
-  class NestingGuard {
-   public:
-    explicit NestingGuard(TTextToBinary& owner) : FOwner(owner) {
-      if (++FOwner.FDepth > kMaxStreamNesting) FOwner.FParser.Error(kSNestingTooDeep);
-    }
-    ~NestingGuard() { --FOwner.FDepth; }
-    NestingGuard(const NestingGuard&) = delete;
-    NestingGuard& operator=(const NestingGuard&) = delete;
-
-   private:
-    TTextToBinary& FOwner;
-  };
+  TNestingGuard OneLevelDeeper() {
+    return TNestingGuard(FDepth, [this] { FParser.Error(kSNestingTooDeep); });
+  }
 
   bool AtRecordKeyword() const {
     return FParser.TokenSymbolIs("END") || FParser.TokenSymbolIs("OBJECT") ||
@@ -170,7 +161,7 @@ class TTextToBinary {
   }
 
   void ConvertList() {
-    NestingGuard guard(*this);
+    const TNestingGuard guard = OneLevelDeeper();
     FParser.NextToken();
     FWriter.WriteListBegin();
     while (FParser.Token() != ')') ConvertValue();
@@ -179,7 +170,7 @@ class TTextToBinary {
   }
 
   void ConvertCollection() {
-    NestingGuard guard(*this);
+    const TNestingGuard guard = OneLevelDeeper();
     FParser.NextToken();
     FWriter.WriteValueTag(vaCollection);
     while (FParser.Token() != '>') {

@@ -198,6 +198,23 @@ TEST(ClassDeclaration, AChartOfBothSeriesIsWrittenAndReadBack) {
   EXPECT_EQ(test::WriteRoot(reloaded), written);
 }
 
+// Publishes by name a row it declares further down its own table.
+class TSelfPublished : public TSeriesBase {
+  KEL_CLASS(TSelfPublished, TSeriesBase)
+
+ public:
+  bool FStairs = false;
+};
+KEL_PROPERTIES(TSelfPublished, Published({u"Stairs", u"Depth"}),
+               Declared(Property(u"Stairs", &TSelfPublished::FStairs, &TSelfPublished::FStairs)
+                            .Default(false)))
+
+TEST(ClassDeclaration, AClassPublishesItsOwnDeclaredRowWhereverTheNameStands) {
+  const TClassInfo& info = TSelfPublished::StaticClassInfo();
+  EXPECT_EQ(SlotNames(info), (std::vector<std::u16string>{u"Name", u"Tag", u"Stairs", u"Depth"}));
+  EXPECT_EQ(GetPropInfo(info, u"STAIRS")->Default, 0);
+}
+
 // A class for tables built on purpose with mistakes.
 class TMalformed : public TSeriesBase {
   KEL_CLASS(TMalformed, TSeriesBase)
@@ -227,6 +244,9 @@ TEST(ClassDeclaration, MistakesInATableNameTheClassAndTheProperty) {
                           Property(u"Stairs", &M::FActive, &M::FActive).Default(false)});
        },
        "TMalformed names Stairs twice"},
+      {"a declared row that an ancestor publishes",
+       [] { DeclareClass<M>({Declared(Property(u"Tag", &M::FDepth, &M::FDepth).Default(0))}); },
+       "TMalformed declares Tag, which an ancestor publishes already"},
       {"a remembered default of another kind",
        [] { DeclareClass<M>({Redeclared(u"Depth").StoredUnlessEqual(&M::DefaultRatio)}); },
        "TMalformed.Depth remembers a default of another kind than its value"},

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "persist/Descriptors.h"
 #include "persist/Exceptions.h"
+#include "persist/NameCompare.h"
 #include "tests/persist/TestModel.h"
 
 namespace kel::testmodel {
@@ -39,14 +41,31 @@ TEST(Descriptors, LookupIgnoresCaseAndSearchesAncestors) {
   EXPECT_EQ(GetPropInfo(root, u"Missing"), nullptr);
 }
 
+TEST(Descriptors, EveryPublishedPropertyIsFoundByItsNameInAnyCase) {
+  const TClassInfo& root = TTestRoot::StaticClassInfo();
+  ASSERT_GT(ListPublishedProperties(root).size(), 20u);
+  for (const TPropInfo* prop : ListPublishedProperties(root)) {
+    std::u16string upper = prop->Name;
+    std::u16string lower = prop->Name;
+    for (char16_t& c : upper) c = AsciiUpper(c);
+    for (char16_t& c : lower) c = c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+    EXPECT_EQ(GetPropInfo(root, upper), prop);
+    EXPECT_EQ(GetPropInfo(root, lower), prop);
+  }
+  EXPECT_EQ(GetPropInfo(root, u"Caption2"), nullptr);
+  EXPECT_EQ(GetPropInfo(root, u"Captio"), nullptr);
+  EXPECT_EQ(GetPropInfo(root, u""), nullptr);
+}
+
 class TUnicodeNamed : public TPersistent {
   KEL_CLASS(TUnicodeNamed, TPersistent)
 
  public:
   int32_t FSize = 0;
 };
-KEL_PROPERTIES(TUnicodeNamed,
-               Property(u"Gr\u00f6\u00dfe", &TUnicodeNamed::FSize, &TUnicodeNamed::FSize))
+KEL_PROPERTIES(
+    TUnicodeNamed,
+    Property(u"Gr\u00f6\u00dfe", &TUnicodeNamed::FSize, &TUnicodeNamed::FSize).NoDefault())
 
 TEST(Descriptors, NonAsciiNamesAreComparedWithUnicodeCaseFolding) {
   const TClassInfo& info = TUnicodeNamed::StaticClassInfo();
@@ -61,7 +80,7 @@ TEST(Descriptors, DefaultsFollowTheKindUnlessGiven) {
     const char16_t* name;
     int32_t expected;
   } cases[] = {
-      {u"PlainInt", kNoDefault},      // ordinal without a default: always written
+      {u"PlainInt", kNoDefault},      // ordinal with NoDefault: always written
       {u"Ratio", 0},                  // float: zero
       {u"Caption", 0},                // text: empty
       {u"Shape", tsCircle},           // enumeration
@@ -127,6 +146,30 @@ TEST(Descriptors, WrongKindReadOnlyAndWrongClassAreRefused) {
   // A reference property only takes components of its class.
   EXPECT_THROW(SetObjectProp(root, *GetPropInfo(info, u"Master"), &tool), EReadError);
   EXPECT_EQ(root.FMaster, nullptr);
+}
+
+TEST(Descriptors, TypedAccessErrorsNameTheProperty) {
+  TTestRoot root(nullptr);
+  const TClassInfo& info = root.ClassInfo();
+  const struct {
+    const char* what;
+    std::function<void()> access;
+    const char* message;
+  } cases[] = {
+      {"read-only", [&] { SetOrdProp(root, *GetPropInfo(info, u"ReadOnlyCount"), 1); },
+       "Property ReadOnlyCount is read-only"},
+      {"wrong kind", [&] { GetFloatProp(root, *GetPropInfo(info, u"Caption")); },
+       "Property Caption is not of the accessed kind"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    try {
+      c.access();
+      ADD_FAILURE() << "no error";
+    } catch (const EPropertyError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
 }
 
 TEST(Descriptors, EnumerationAndSetElementNames) {

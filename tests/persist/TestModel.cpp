@@ -12,10 +12,11 @@ std::vector<std::u16string>& LoadFinishedLog() {
   return log;
 }
 
-KEL_PROPERTIES(
-    TTestPen, Property(u"Color", &TTestPen::FColor, &TTestPen::FColor).Default(clBlack),
-    Property(u"Width", &TTestPen::FWidth, &TTestPen::FWidth).Stored(&TTestPen::IsWidthStored),
-    Property(u"Visible", &TTestPen::FVisible, &TTestPen::FVisible).Default(true))
+KEL_PROPERTIES(TTestPen, Property(u"Color", &TTestPen::FColor, &TTestPen::FColor).Default(clBlack),
+               Property(u"Width", &TTestPen::FWidth, &TTestPen::FWidth)
+                   .NoDefault()
+                   .Stored(&TTestPen::IsWidthStored),
+               Property(u"Visible", &TTestPen::FVisible, &TTestPen::FVisible).Default(true))
 
 void TTestPen::Assign(const TPersistent* source) {
   if (const auto* pen = dynamic_cast<const TTestPen*>(source)) {
@@ -60,8 +61,9 @@ KEL_PROPERTIES(
     Property(u"Letter", &TTestRoot::FLetter, &TTestRoot::FLetter).Default(u'a'),
     Property(u"Cursor", &TTestRoot::FCursor, &TTestRoot::FCursor).Default(crDefault),
     Property(u"Charset", &TTestRoot::FCharset, &TTestRoot::FCharset).Default(DEFAULT_CHARSET),
-    Property(u"PlainInt", &TTestRoot::FPlainInt, &TTestRoot::FPlainInt),
+    Property(u"PlainInt", &TTestRoot::FPlainInt, &TTestRoot::FPlainInt).NoDefault(),
     Property(u"Flagged", &TTestRoot::FFlagged, &TTestRoot::FFlagged)
+        .NoDefault()
         .Stored(&TTestRoot::FStoreFlagged),
     IndexedProperty(u"MarginLeft", 0, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
         .Default(0)
