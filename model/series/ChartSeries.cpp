@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <string>
 
-#include "model/chart/Chart.h"
 #include "model/axes/ChartAxes.h"
 #include "model/axes/ChartAxis.h"
+#include "model/chart/Chart.h"
 #include "model/series/SeriesData.h"
+#include "model/series/SeriesLegend.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesSource.h"
 #include "persist/ClassRegistry.h"

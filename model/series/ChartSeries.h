@@ -14,10 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "model/attributes/Gradient.h"
 #include "model/base/ChartElement.h"
 #include "model/series/ChartValueList.h"
-#include "model/attributes/Gradient.h"
-#include "model/series/SeriesLabels.h"
+#include "model/series/DataSourcesList.h"
+#include "model/series/LabelsList.h"
 #include "model/series/SeriesList.h"
 
 namespace kel {

@@ -1,10 +1,10 @@
 #include "model/series/SeriesPointer.h"
 
 #include "model/attributes/Brush.h"
-#include "model/series/ChartSeries.h"
 #include "model/attributes/Pen.h"
 #include "model/attributes/Picture.h"
 #include "model/attributes/Shadow.h"
+#include "model/series/ChartSeries.h"
 
 namespace kel {
 
@@ -110,61 +110,6 @@ void TSeriesPointer::Assign(const TPersistent* source) {
     if (pointer->FEmboss) Emboss()->Assign(pointer->FEmboss.get());
     if (pointer->FShadow) Shadow()->Assign(pointer->FShadow.get());
     if (pointer->FPicture) Picture()->Assign(pointer->FPicture.get());
-  }
-  inherited::Assign(source);
-}
-
-// --- TCallout ---
-
-using C = TCallout;
-KEL_PROPERTIES(TCallout, Redeclared(u"Draw3D").Default(false),
-               Redeclared(u"InflateMargins").Default(true),
-               Redeclared(u"Style").Default(psRectangle),
-               Property(u"Arrow", &C::Arrow, &C::SetArrow),
-               Property(u"ArrowHead", &C::ArrowHead, &C::SetArrowHead).Default(ahNone),
-               Property(u"ArrowHeadSize", &C::ArrowHeadSize, &C::SetArrowHeadSize).Default(8),
-               Property(u"Distance", &C::Distance, &C::SetDistance).Default(0))
-
-TCallout::TCallout(TChartSeries* series)
-    : TSeriesPointer(series), FArrow(std::make_unique<TWhitePen>(OnChange())) {
-  SetInflateMargins(true);
-  AssignDefaultFullGradient(true);
-  SetStyle(psRectangle);
-  FVisible = true;
-  SetDraw3D(false);
-  Brush()->AssignDefaultColor(clBlack);
-}
-
-TCallout::~TCallout() = default;
-
-void TCallout::SetArrow(TWhitePen* value) {
-  FArrow->Assign(value);
-}
-
-void TCallout::Assign(const TPersistent* source) {
-  if (const auto* callout = dynamic_cast<const TCallout*>(source)) {
-    FArrow->Assign(callout->FArrow.get());
-    FArrowHead = callout->FArrowHead;
-    FArrowHeadSize = callout->FArrowHeadSize;
-    FDistance = callout->FDistance;
-  }
-  inherited::Assign(source);
-}
-
-// --- TMarksCallout ---
-
-KEL_PROPERTIES(TMarksCallout, Property(u"Length", &TMarksCallout::Length, &TMarksCallout::SetLength)
-                                  .NoDefault()
-                                  .Stored(&TMarksCallout::IsLengthStored))
-
-TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series) {
-  FVisible = false;
-  DefaultVisible = false;
-}
-
-void TMarksCallout::Assign(const TPersistent* source) {
-  if (const auto* callout = dynamic_cast<const TMarksCallout*>(source)) {
-    FLength = callout->FLength;
   }
   inherited::Assign(source);
 }
