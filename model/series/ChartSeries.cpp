@@ -119,6 +119,8 @@ TChartValueList* TChartSeries::AddValueList(const std::u16string& name) {
 void TChartSeries::SetHorizontal() {
   FMandatory = FX;
   FNotMandatory = FY;
+  FX->SetOrder(loNone);
+  FY->SetOrder(loAscending);
 }
 
 void TChartSeries::SetXValues(TChartValueList* value) {

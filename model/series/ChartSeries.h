@@ -249,7 +249,8 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
  protected:
   // Makes a value list of this series and appends it to its lists.
   TChartValueList* AddValueList(const std::u16string& name);
-  // Makes X the mandatory list: a horizontal series.
+  // Makes X the mandatory list, kept in arrival order, and places the points
+  // by Y: a horizontal series.
   void SetHorizontal();
   void Repaint() override;
   void Notification(TComponent* component, TOperation operation) override;

@@ -3,11 +3,10 @@
 #include "model/attributes/Brush.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
+#include "model/attributes/Shadow.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesRows.h"
 #include "model/series/SeriesSharing.h"
-#include "model/attributes/Shadow.h"
-#include "persist/ClassRegistry.h"
 
 namespace kel {
 
@@ -164,15 +163,9 @@ KEL_PROPERTIES(THorizBarSeries, Property(u"CustomBarHeight", &THorizBarSeries::F
 
 THorizBarSeries::THorizBarSeries(TComponent* owner) : TCustomBarSeries(owner) {
   SetHorizontal();
-  XValues()->SetOrder(loNone);
-  YValues()->SetOrder(loAscending);
   // Only the value: every horizontal bar series writes Gradient.Direction.
   Gradient()->SetDirection(gdLeftRight);
   XValues()->SetName(u"Bar");
-}
-
-void RegisterBarSeriesClasses() {
-  RegisterClasses({&TBarSeries::StaticClassInfo(), &THorizBarSeries::StaticClassInfo()});
 }
 
 }  // namespace kel

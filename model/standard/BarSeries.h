@@ -108,7 +108,4 @@ class THorizBarSeries : public TCustomBarSeries {
   int32_t FCustomBarHeight = 0;
 };
 
-// Registers the bar series by name.
-void RegisterBarSeriesClasses();
-
 }  // namespace kel

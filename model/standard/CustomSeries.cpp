@@ -1,9 +1,9 @@
 #include "model/standard/CustomSeries.h"
 
-#include "model/chart/AxisPanel.h"
 #include "model/attributes/Pen.h"
-#include "model/series/SeriesSharing.h"
 #include "model/attributes/Shadow.h"
+#include "model/chart/AxisPanel.h"
+#include "model/series/SeriesSharing.h"
 
 namespace kel {
 
@@ -13,8 +13,6 @@ constexpr TColor kAreaBrushColor = static_cast<TColor>(0x808080);
 
 }  // namespace
 
-KEL_PROPERTIES(TSeriesPointerItems)
-KEL_PROPERTIES(TCustomLineSeries)
 KEL_PROPERTIES(TCustomSeries)
 
 TCustomSeries::TCustomSeries(TComponent* owner)

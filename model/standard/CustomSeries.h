@@ -1,6 +1,5 @@
-// The bases of the line-like series: TCustomLineSeries (null handling and the
-// line pen, shared with the fast line) and TCustomSeries (pointer, area
-// brush, stairs, stacking), with the pointer that such series own.
+// The base of the line, point and area series: pointer, area brush, outline
+// and stacking.
 //
 // Plain settings that nothing else depends on are fields that the property
 // tables read and write directly; a series is repainted by its chart.
@@ -10,8 +9,8 @@
 #include <memory>
 
 #include "model/attributes/Brush.h"
-#include "model/series/ChartSeries.h"
-#include "model/series/SeriesPointer.h"
+#include "model/standard/CustomLineSeries.h"
+#include "model/standard/SeriesPointerItems.h"
 
 namespace kel {
 
@@ -22,33 +21,6 @@ class TKelShadow;
 
 KEL_ENUM(TCustomSeriesStack, cssNone, cssOverlap, cssStack, cssStack100)
 KEL_ENUM(TCustomSeriesDrawStyle, dsSegments, dsAll, dsCurve)
-KEL_ENUM(TTreatNullsStyle, tnDontPaint, tnSkip, tnIgnore)
-
-// The pointer a line, point or area series draws its points with.
-class TSeriesPointerItems : public TSeriesPointer {
-  KEL_CLASS(TSeriesPointerItems, TSeriesPointer)
-
- public:
-  using TSeriesPointer::TSeriesPointer;
-};
-
-class TCustomLineSeries : public TChartSeries {
-  KEL_CLASS(TCustomLineSeries, TChartSeries)
-
- public:
-  explicit TCustomLineSeries(TComponent* owner) : TChartSeries(owner) {}
-
-  // The element's pen.
-  TKelPen* LinePen() const { return Pen(); }
-  void SetLinePen(TKelPen* value) { SetPen(value); }
-
-  TTreatNullsStyle FTreatNulls = tnDontPaint;
-  int32_t FClickTolerance = 0;
-  bool FInvertedStairs = false;
-  bool FStairs = false;
-  bool AllowSinglePoint = true;
-  bool DrawBetweenPoints = false;
-};
 
 class TCustomSeries : public TCustomLineSeries {
   KEL_CLASS(TCustomSeries, TCustomLineSeries)

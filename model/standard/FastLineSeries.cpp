@@ -2,7 +2,6 @@
 
 #include "model/attributes/Pen.h"
 #include "model/series/SeriesRows.h"
-#include "persist/ClassRegistry.h"
 
 namespace kel {
 
@@ -54,10 +53,6 @@ void TFastLineSeries::SetParentChart(TCustomAxisPanel* value) {
   inherited::SetParentChart(value);
   // The chart assigns an automatic series its colour while attaching it.
   if (value != nullptr && SeriesColor() == clDefault) Pen()->SetColor(EffectiveColor());
-}
-
-void RegisterFastLineSeriesClasses() {
-  RegisterClass<TFastLineSeries>();
 }
 
 }  // namespace kel

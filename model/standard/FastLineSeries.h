@@ -2,7 +2,7 @@
 // the series colour.
 #pragma once
 
-#include "model/standard/CustomSeries.h"
+#include "model/standard/CustomLineSeries.h"
 
 namespace kel {
 
@@ -29,8 +29,5 @@ class TFastLineSeries : public TCustomLineSeries {
   void SetPen(TKelPen* value) override;
   void SetParentChart(TCustomAxisPanel* value) override;
 };
-
-// Registers the fast line series by name.
-void RegisterFastLineSeriesClasses();
 
 }  // namespace kel

@@ -1,20 +1,18 @@
 #include "model/standard/PieSeries.h"
 
-#include "model/chart/AxisPanel.h"
 #include "model/attributes/Brush.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
+#include "model/chart/AxisPanel.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesRows.h"
-#include "model/series/SeriesSharing.h"
-#include "persist/ClassRegistry.h"
+#include "model/standard/CircularFrame.h"
 
 namespace kel {
 
 namespace {
 
 constexpr int32_t kPieCalloutLength = 8;
-constexpr int32_t kFullCircle = 360;
 constexpr int32_t kPieFrameWidth = 4;
 
 struct TFrameColors {
@@ -29,67 +27,6 @@ void SetGradientColors(TKelBrush& brush, const TFrameColors& colors) {
 }
 
 }  // namespace
-
-// --- TCircledSeries ---
-
-KEL_PROPERTIES(TCircledSeries)
-
-TCircledSeries::TCircledSeries(TComponent* owner)
-    : TChartSeries(owner),
-      FEmboss(std::make_unique<TCircledEmboss>([this] { Repaint(); })),
-      FShadow(std::make_unique<TCircledShadow>([this] { Repaint(); })) {
-  XValues()->SetName(u"Angle");
-}
-
-TCircledSeries::~TCircledSeries() = default;
-
-void TCircledSeries::ForEachRelated(const std::function<void(TCircledSeries&)>& apply) {
-  ForEachSeriesOfChart(*this, [this, &apply](TChartSeries& other) {
-    auto* circled = dynamic_cast<TCircledSeries*>(&other);
-    if (circled != nullptr && IsOfOwnOrAncestorClass(*this, other)) apply(*circled);
-  });
-}
-
-void TCircledSeries::SetCircled(bool value) {
-  const bool changed = FCircled != value;
-  FCircled = value;
-  ForEachRelated([value](TCircledSeries& series) {
-    series.FCircled = value;
-    if (!series.ComponentState().Contains(csLoading)) {
-      series.FCustomXRadius = 0;
-      series.FCustomYRadius = 0;
-    }
-  });
-  if (changed) Repaint();
-}
-
-void TCircledSeries::SetUniqueCustomRadius(bool value) {
-  FUniqueCustomRadius = value;
-  ForEachRelated([value](TCircledSeries& series) { series.FUniqueCustomRadius = value; });
-}
-
-void TCircledSeries::SetCustomXRadius(int32_t value) {
-  FCustomXRadius = value;
-  if (FUniqueCustomRadius) {
-    ForEachRelated([value](TCircledSeries& series) { series.FCustomXRadius = value; });
-  }
-  Repaint();
-}
-
-void TCircledSeries::SetCustomYRadius(int32_t value) {
-  FCustomYRadius = value;
-  if (FUniqueCustomRadius) {
-    ForEachRelated([value](TCircledSeries& series) { series.FCustomYRadius = value; });
-  }
-  Repaint();
-}
-
-void TCircledSeries::SetRotationAngle(int32_t value) {
-  FRotationAngle = value % kFullCircle;
-  Repaint();
-}
-
-// --- TPieSeries ---
 
 namespace sr = series_rows;
 using C = TCircledSeries;
@@ -106,7 +43,7 @@ KEL_PROPERTIES(
     Property(u"UniqueCustomRadius", &C::UniqueCustomRadius, &C::SetUniqueCustomRadius)
         .Default(true),
     Property(u"Emboss", &C::Emboss, &C::SetEmboss), Property(u"Shadow", &C::Shadow, &C::SetShadow),
-    sr::Active(), Property(u"AngleSize", &P::FAngleSize, &P::FAngleSize).Default(kFullCircle),
+    sr::Active(), Property(u"AngleSize", &P::FAngleSize, &P::FAngleSize).Default(C::kFullCircle),
     Property(u"AutoMarkPosition", &P::AutoMarkPosition, &P::SetAutoMarkPosition).Stored(false),
     Property(u"Bevel", &P::Bevel, &P::SetBevel),
     Property(u"BevelPercent", &P::FBevelPercent, &P::FBevelPercent).Default(0),
@@ -189,10 +126,6 @@ void TPieSeries::WriteSeriesData(TStream& stream) {
   const int other = XValues()->Locate(kOtherSliceX);
   if (other >= 0) Delete(other);
   inherited::WriteSeriesData(stream);
-}
-
-void RegisterPieSeriesClasses() {
-  RegisterClass<TPieSeries>();
 }
 
 }  // namespace kel
