@@ -11,7 +11,7 @@
 //     TColor GetColor() const;   void SetColor(TColor value);
 //     TPenStyle FStyle = psSolid; void SetStyle(TPenStyle value);
 //     int32_t GetWidth() const;  void SetWidth(int32_t value);
-//     bool IsWidthStored() const;
+//     int32_t DefaultWidth = 1;  // the width that owners give their pens
 //     TKelBrush* GetFill();      void SetFill(TKelBrush* value);   // created on first access
 //   };
 //
@@ -20,7 +20,9 @@
 //   KEL_PROPERTIES(TKelPen,
 //       Property(u"Color", &TKelPen::GetColor, &TKelPen::SetColor).Default(clBlack),
 //       Property(u"Style", &TKelPen::FStyle, &TKelPen::SetStyle).Default(psSolid),
-//       Property(u"Width", &TKelPen::GetWidth, &TKelPen::SetWidth).Stored(&TKelPen::IsWidthStored),
+//       Property(u"Width", &TKelPen::GetWidth, &TKelPen::SetWidth)
+//           .NoDefault()
+//           .StoredUnlessEqual(&TKelPen::DefaultWidth),
 //       Property(u"Fill", &TKelPen::GetFill, &TKelPen::SetFill))
 //
 // A row is Property(name, getter, setter) with optional modifiers:
@@ -32,13 +34,34 @@
 // - .Default(value) or .NoDefault(). Without either, ordinal properties
 //   (integers, enumerations, Booleans, sets, characters, Int64) have no
 //   default and are always written, floats default to 0 and texts to empty,
-//   exactly like a table row whose default is "none", "0" or "empty";
+//   exactly like a table row whose default is "none", "0" or "empty"
+//   (kOrdinalRowsNameTheirDefault turns the ordinal case into an error);
 // - .Stored(false), .Stored(&C::FBoolField) or .Stored(&C::IsXStored) (a
-//   predicate; an indexed property's predicate takes the index).
+//   predicate; an indexed property's predicate takes the index);
+// - .StoredUnlessEqual(&C::DefaultX): stored when the property's value
+//   differs from that data member or const getter of the object (a default
+//   that the object remembers; ordinal, float or text).
 // IndexedProperty(name, index, getter, setter) passes index as the first
 // argument to the getter, the setter and an indexed stored predicate.
-// Redeclared(name) restates an inherited property, keeping its slot and
-// accessors, to give it another .Default / .NoDefault / .Stored.
+//
+// A class may declare rows that only its descendants publish, each in its own
+// order: Declared(Property(...)) declares without publishing. A descendant
+// publishes declared or inherited properties by name, mixed with its own new
+// rows in stream order:
+//
+//   KEL_PROPERTIES(TChartSeries,
+//       Declared(Property(u"Active", &S::Active, &S::SetActive).Default(true)),
+//       Declared(Property(u"Depth", &S::Depth, &S::SetDepth).Default(-1)))
+//   KEL_PROPERTIES(TLineSeries,
+//       Published({u"Active", u"Depth"}),
+//       Property(u"Emboss", &L::Emboss, &L::SetEmboss),
+//       Redeclared(u"Visible").Default(false))
+//
+// Each name resolves to the row declared nearest: on the class itself, else
+// on its parent, and so on up. Redeclared(name) publishes one such row with
+// another .Default / .NoDefault / .Stored / .StoredUnlessEqual.
+// PublishedMethod(name, &C::Handler) lists a method that event properties can
+// name in the stream.
 //
 // The type of a property comes from the getter: bool, int8_t..uint32_t,
 // int64_t, char16_t, float, double, std::u16string, TMethod (events), KEL_ENUM
@@ -46,10 +69,15 @@
 // identifier map, persist/IntegerIdents.h) and pointers to persistent
 // classes: sub-objects, collections, string lists, component references.
 //
-// Slots are computed: the parent's properties first, then this class's new
-// ones in row order. A class registers itself for reading by name with
-// RegisterClass (persist/ClassRegistry.h). Extra entries come from overriding
-// DefineProperties; children from overriding GetChildren.
+// Slots are computed: the parent's published properties first, then this
+// class's newly published ones in row order; a property that an ancestor
+// already publishes keeps its slot. A class registers itself for reading by
+// name with RegisterClass (persist/ClassRegistry.h). Extra entries come from
+// overriding DefineProperties; children from overriding GetChildren.
+//
+// Mistakes in a table (a name given twice, a name that nothing declares, a
+// remembered default of another kind than the property) raise
+// std::logic_error naming the class and the property when the table is built.
 #pragma once
 
 #include <concepts>
@@ -58,6 +86,8 @@
 #include <memory>
 #include <string_view>
 #include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "persist/Collection.h"
 #include "persist/Component.h"
@@ -66,6 +96,10 @@
 #include "persist/TypeInfo.h"
 
 namespace kel {
+
+// When true, every new ordinal row must say .Default(v) or .NoDefault(); a row
+// without either is a std::logic_error when its table is built.
+inline constexpr bool kOrdinalRowsNameTheirDefault = false;
 
 // One row of a class's property table.
 class TPropDecl {
@@ -80,26 +114,58 @@ class TPropDecl {
   TPropDecl& Stored(bool (C::*predicate)() const);
   template <class C>
   TPropDecl& Stored(bool (C::*predicate)(int32_t) const);
+  template <class C, class V>
+  requires(!std::is_function_v<V>) TPropDecl& StoredUnlessEqual(V C::*rememberedDefault);
+  template <class C, class V>
+  TPropDecl& StoredUnlessEqual(V (C::*rememberedDefault)() const);
 
   // Used by DeclareClass.
   TPropInfo Info;
-  bool Redeclares = false;
+  bool Republishes = false;  // a name resolved to an earlier declaration
+  bool Publishes = true;     // false for Declared rows
   bool DefaultGiven = false;
   bool StoredGiven = false;
+  // The kind of value a remembered default compares with, checked against
+  // the property when the table is built.
+  TPropChannel RememberedDefaultChannel = TPropChannel::None;
+
+ private:
+  template <class C, class V, class Read>
+  TPropDecl& StoredUnlessEqualTo(Read readDefault);
+};
+
+// Declared properties published by name, in this order.
+struct TPublishedNames {
+  std::vector<std::u16string_view> Names;
+};
+
+// One entry of a table: a row, a run of published names or a published method.
+struct TTableRow {
+  TTableRow(TPropDecl row) : Content(std::move(row)) {}
+  TTableRow(TPublishedNames names) : Content(std::move(names)) {}
+  TTableRow(TMethodEntry method) : Content(std::move(method)) {}
+  std::variant<TPropDecl, TPublishedNames, TMethodEntry> Content;
 };
 
 template <class G, class S = std::nullptr_t>
 TPropDecl Property(std::u16string_view name, G getter, S setter = nullptr);
 template <class G, class S = std::nullptr_t>
 TPropDecl IndexedProperty(std::u16string_view name, int32_t index, G getter, S setter = nullptr);
+// A row this class declares for its descendants to publish.
+TPropDecl Declared(TPropDecl row);
+// Publishes the declared or inherited property of that name, open to modifiers.
 TPropDecl Redeclared(std::u16string_view name);
+// Publishes declared or inherited properties by name, in this order.
+TPublishedNames Published(std::initializer_list<std::u16string_view> names);
+// A method that event properties name in the stream.
+template <class R, class... A>
+TMethodEntry PublishedMethod(std::u16string_view name, R (*method)(A...));
 
-// Builds the descriptor of T from its rows and published methods.
+// Builds the descriptor of T from its table.
 template <class T>
-TClassInfo DeclareClass(std::initializer_list<TPropDecl> props,
-                        std::initializer_list<TMethodEntry> methods = {});
+TClassInfo DeclareClass(std::initializer_list<TTableRow> rows);
 
-// Defines T::StaticClassInfo() from the rows given after the class name.
+// Defines T::StaticClassInfo() from the table given after the class name.
 #define KEL_PROPERTIES(Class, ...)                                                   \
   const ::kel::TClassInfo& Class::StaticClassInfo() {                                \
     static const ::kel::TClassInfo info = ::kel::DeclareClass<Class>({__VA_ARGS__}); \
@@ -126,11 +192,13 @@ const TTypeInfo& KelTypeInfo(C**) {
 namespace declaration {
 
 [[noreturn]] void RaiseWrongClass();
-// Fills slots, merges redeclared rows with their ancestor's descriptor and
-// lists the properties in slot order. Raises std::logic_error for a table
-// that names a property twice or redeclares one that no ancestor has.
-void FinishClassInfo(TClassInfo& info, std::initializer_list<TPropDecl> props,
-                     std::initializer_list<TMethodEntry> methods);
+// Resolves published names to their declarations, fills slots and lists the
+// properties in slot order. Raises std::logic_error for a malformed table
+// (see the top of this file).
+void FinishClassInfo(TClassInfo& info, std::initializer_list<TTableRow> rows);
+// Raises std::logic_error when a new ordinal row says neither .Default nor
+// .NoDefault; applied to every table when kOrdinalRowsNameTheirDefault is on.
+void CheckOrdinalDefaultGiven(std::u16string_view className, const TPropDecl& row);
 bool IsOrdinalKind(TTypeKind kind);
 
 template <class T>
@@ -205,6 +273,35 @@ TAccessors<Ch>& AccessorsFor(TPropInfo& info) {
     return info.Object;
   } else {
     return info.Method;
+  }
+}
+
+template <class Ch>
+constexpr TPropChannel ChannelOfValue() {
+  if constexpr (std::is_same_v<Ch, int64_t>) {
+    return TPropChannel::Ordinal;
+  } else if constexpr (std::is_same_v<Ch, double>) {
+    return TPropChannel::Float;
+  } else if constexpr (std::is_same_v<Ch, std::u16string>) {
+    return TPropChannel::Text;
+  } else if constexpr (std::is_same_v<Ch, TPersistent*>) {
+    return TPropChannel::Object;
+  } else {
+    return TPropChannel::Method;
+  }
+}
+
+// The property's value through the typed access of its kind.
+template <class Ch>
+Ch ReadChannel(TPersistent& object, const TPropInfo& prop) {
+  if constexpr (std::is_same_v<Ch, int64_t>) {
+    return GetOrdProp(object, prop);
+  } else if constexpr (std::is_same_v<Ch, double>) {
+    return GetFloatProp(object, prop);
+  } else {
+    static_assert(std::is_same_v<Ch, std::u16string>,
+                  "a remembered default is an ordinal, a float or a text");
+    return GetStrProp(object, prop);
   }
 }
 
@@ -327,7 +424,9 @@ TPropDecl& TPropDecl::Default(V value) {
 template <class C>
 TPropDecl& TPropDecl::Stored(bool C::*field) {
   Info.StoredKind = TStoredKind::Field;
-  Info.StoredProc = [field](TPersistent& object) { return static_cast<C&>(object).*field; };
+  Info.StoredProc = [field](TPersistent& object, const TPropInfo&) {
+    return static_cast<C&>(object).*field;
+  };
   StoredGiven = true;
   return *this;
 }
@@ -335,7 +434,7 @@ TPropDecl& TPropDecl::Stored(bool C::*field) {
 template <class C>
 TPropDecl& TPropDecl::Stored(bool (C::*predicate)() const) {
   Info.StoredKind = TStoredKind::Predicate;
-  Info.StoredProc = [predicate](TPersistent& object) {
+  Info.StoredProc = [predicate](TPersistent& object, const TPropInfo&) {
     return (static_cast<C&>(object).*predicate)();
   };
   StoredGiven = true;
@@ -345,11 +444,37 @@ TPropDecl& TPropDecl::Stored(bool (C::*predicate)() const) {
 template <class C>
 TPropDecl& TPropDecl::Stored(bool (C::*predicate)(int32_t) const) {
   Info.StoredKind = TStoredKind::Predicate;
-  Info.StoredProc = [predicate, index = Info.Index](TPersistent& object) {
+  Info.StoredProc = [predicate, index = Info.Index](TPersistent& object, const TPropInfo&) {
     return (static_cast<C&>(object).*predicate)(index);
   };
   StoredGiven = true;
   return *this;
+}
+
+template <class C, class V, class Read>
+TPropDecl& TPropDecl::StoredUnlessEqualTo(Read readDefault) {
+  using Ch = declaration::Channel<V>;
+  Info.StoredKind = TStoredKind::Predicate;
+  Info.StoredProc = [readDefault](TPersistent& object, const TPropInfo& prop) {
+    return declaration::ReadChannel<Ch>(object, prop) !=
+           declaration::ToChannel<V>(readDefault(static_cast<C&>(object)));
+  };
+  RememberedDefaultChannel = declaration::ChannelOfValue<Ch>();
+  StoredGiven = true;
+  return *this;
+}
+
+template <class C, class V>
+requires(!std::is_function_v<V>) TPropDecl& TPropDecl::StoredUnlessEqual(V C::*rememberedDefault) {
+  return StoredUnlessEqualTo<C, V>(
+      [rememberedDefault](C& object) -> const V& { return object.*rememberedDefault; });
+}
+
+template <class C, class V>
+TPropDecl& TPropDecl::StoredUnlessEqual(V (C::*rememberedDefault)() const) {
+  using Value = std::remove_cvref_t<V>;
+  return StoredUnlessEqualTo<C, Value>(
+      [rememberedDefault](C& object) -> Value { return (object.*rememberedDefault)(); });
 }
 
 template <class G, class S>
@@ -362,9 +487,13 @@ TPropDecl IndexedProperty(std::u16string_view name, int32_t index, G getter, S s
   return declaration::MakeProperty(name, index, getter, setter);
 }
 
+template <class R, class... A>
+TMethodEntry PublishedMethod(std::u16string_view name, R (*method)(A...)) {
+  return {std::u16string(name), reinterpret_cast<void*>(method)};
+}
+
 template <class T>
-TClassInfo DeclareClass(std::initializer_list<TPropDecl> props,
-                        std::initializer_list<TMethodEntry> methods) {
+TClassInfo DeclareClass(std::initializer_list<TTableRow> rows) {
   TClassInfo info;
   info.ClassName = T::kClassName;
   info.ParentInfo = &T::inherited::StaticClassInfo();
@@ -378,7 +507,7 @@ TClassInfo DeclareClass(std::initializer_list<TPropDecl> props,
       return std::make_unique<T>(collection);
     };
   }
-  declaration::FinishClassInfo(info, props, methods);
+  declaration::FinishClassInfo(info, rows);
   return info;
 }
 

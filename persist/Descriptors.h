@@ -35,6 +35,10 @@ struct TAccessors {
 
 enum class TStoredKind : uint8_t { Constant, Field, Predicate };
 
+// The typed access that a property kind goes through.
+enum class TPropChannel : uint8_t { Ordinal, Float, Text, Object, Method, None };
+TPropChannel ChannelOf(TTypeKind kind);
+
 struct TPropInfo {
   const TTypeInfo* PropType = nullptr;
   // Exactly one of these is in use, chosen by PropType->Kind.
@@ -45,7 +49,7 @@ struct TPropInfo {
   TAccessors<TMethod> Method;
   TStoredKind StoredKind = TStoredKind::Constant;
   bool StoredConstant = true;
-  std::function<bool(TPersistent&)> StoredProc;  // field or predicate
+  std::function<bool(TPersistent&, const TPropInfo&)> StoredProc;  // field or predicate
   int32_t Index = kNotIndexed;
   int32_t Default = kNoDefault;
   int16_t NameIndex = 0;
@@ -74,9 +78,10 @@ class TClassInfo {
   const TClassInfo* ParentInfo = nullptr;
   int PropCount = 0;
   std::u16string UnitName;
-  std::vector<TPropInfo> OwnProps;      // declared or redeclared by this class
-  std::vector<TMethodEntry> Methods;    // published methods of this class
-  std::vector<const TPropInfo*> Props;  // all properties in slot order
+  std::vector<TPropInfo> OwnProps;       // published by this class, new or republished
+  std::vector<TPropInfo> DeclaredProps;  // declared here, published by descendants only
+  std::vector<TMethodEntry> Methods;     // published methods of this class
+  std::vector<const TPropInfo*> Props;   // all properties in slot order
   // Factories, absent for abstract classes: a component constructed with its
   // owner (who owns it; with a null owner the caller does), a collection item
   // constructed for its collection (not yet inserted).

@@ -50,39 +50,33 @@ void TTestItem::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
-const TClassInfo& TTestRoot::StaticClassInfo() {
-  static const TClassInfo info = DeclareClass<TTestRoot>(
-      {
-          Property(u"Caption", &TTestRoot::FCaption, &TTestRoot::FCaption),
-          Property(u"Shape", &TTestRoot::FShape, &TTestRoot::FShape).Default(tsCircle),
-          Property(u"Styles", &TTestRoot::FStyles, &TTestRoot::FStyles)
-              .Default(TTestStyles{tyBold}),
-          Property(u"Ratio", &TTestRoot::FRatio, &TTestRoot::FRatio),
-          Property(u"Count", &TTestRoot::FCount, &TTestRoot::SetCount).Default(0),
-          Property(u"Big", &TTestRoot::FBig, &TTestRoot::FBig).Default(0),
-          Property(u"Letter", &TTestRoot::FLetter, &TTestRoot::FLetter).Default(u'a'),
-          Property(u"Cursor", &TTestRoot::FCursor, &TTestRoot::FCursor).Default(crDefault),
-          Property(u"Charset", &TTestRoot::FCharset, &TTestRoot::FCharset).Default(DEFAULT_CHARSET),
-          Property(u"PlainInt", &TTestRoot::FPlainInt, &TTestRoot::FPlainInt),
-          Property(u"Flagged", &TTestRoot::FFlagged, &TTestRoot::FFlagged)
-              .Stored(&TTestRoot::FStoreFlagged),
-          IndexedProperty(u"MarginLeft", 0, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
-              .Default(0)
-              .Stored(&TTestRoot::IsMarginStored),
-          IndexedProperty(u"MarginTop", 1, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
-              .Default(0)
-              .Stored(&TTestRoot::IsMarginStored),
-          Property(u"Pen", &TTestRoot::GetPen, &TTestRoot::SetPen),
-          Property(u"Border", &TTestRoot::Border, &TTestRoot::SetBorder),
-          Property(u"Items", &TTestRoot::Items, &TTestRoot::SetItems),
-          Property(u"Lines", &TTestRoot::Lines, &TTestRoot::SetLines),
-          Property(u"Master", &TTestRoot::FMaster, &TTestRoot::FMaster),
-          Property(u"OnChange", &TTestRoot::FOnChange, &TTestRoot::FOnChange),
-          Property(u"ReadOnlyCount", &TTestRoot::ReadOnlyCount).Default(0),
-      },
-      {{u"RootChanged", reinterpret_cast<void*>(&TTestRoot::RootChanged)}});
-  return info;
-}
+KEL_PROPERTIES(
+    TTestRoot, Property(u"Caption", &TTestRoot::FCaption, &TTestRoot::FCaption),
+    Property(u"Shape", &TTestRoot::FShape, &TTestRoot::FShape).Default(tsCircle),
+    Property(u"Styles", &TTestRoot::FStyles, &TTestRoot::FStyles).Default(TTestStyles{tyBold}),
+    Property(u"Ratio", &TTestRoot::FRatio, &TTestRoot::FRatio),
+    Property(u"Count", &TTestRoot::FCount, &TTestRoot::SetCount).Default(0),
+    Property(u"Big", &TTestRoot::FBig, &TTestRoot::FBig).Default(0),
+    Property(u"Letter", &TTestRoot::FLetter, &TTestRoot::FLetter).Default(u'a'),
+    Property(u"Cursor", &TTestRoot::FCursor, &TTestRoot::FCursor).Default(crDefault),
+    Property(u"Charset", &TTestRoot::FCharset, &TTestRoot::FCharset).Default(DEFAULT_CHARSET),
+    Property(u"PlainInt", &TTestRoot::FPlainInt, &TTestRoot::FPlainInt),
+    Property(u"Flagged", &TTestRoot::FFlagged, &TTestRoot::FFlagged)
+        .Stored(&TTestRoot::FStoreFlagged),
+    IndexedProperty(u"MarginLeft", 0, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
+        .Default(0)
+        .Stored(&TTestRoot::IsMarginStored),
+    IndexedProperty(u"MarginTop", 1, &TTestRoot::GetMargin, &TTestRoot::SetMargin)
+        .Default(0)
+        .Stored(&TTestRoot::IsMarginStored),
+    Property(u"Pen", &TTestRoot::GetPen, &TTestRoot::SetPen),
+    Property(u"Border", &TTestRoot::Border, &TTestRoot::SetBorder),
+    Property(u"Items", &TTestRoot::Items, &TTestRoot::SetItems),
+    Property(u"Lines", &TTestRoot::Lines, &TTestRoot::SetLines),
+    Property(u"Master", &TTestRoot::FMaster, &TTestRoot::FMaster),
+    Property(u"OnChange", &TTestRoot::FOnChange, &TTestRoot::FOnChange),
+    Property(u"ReadOnlyCount", &TTestRoot::ReadOnlyCount).Default(0),
+    PublishedMethod(u"RootChanged", &TTestRoot::RootChanged))
 
 TTestRoot::TTestRoot(TComponent* owner)
     : TComponent(owner),
