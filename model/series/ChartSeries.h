@@ -28,8 +28,13 @@ class TSeriesLegend;
 class TSeriesMarks;
 class TStream;
 
-KEL_ENUM(TChartSeriesStyleItem, tssIsTemplate, tssDenyChangeType, tssDenyDelete, tssDenyClone,
-         tssIsPersistent, tssHideDataSource)
+KEL_ENUM(TChartSeriesStyleItem,
+         tssIsTemplate,
+         tssDenyChangeType,
+         tssDenyDelete,
+         tssDenyClone,
+         tssIsPersistent,
+         tssHideDataSource)
 using TChartSeriesStyle = TSet<TChartSeriesStyleItem>;
 KEL_ENUM(TSeriesRecalcOption, rOnDelete, rOnModify, rOnInsert, rOnClear)
 using TSeriesRecalcOptions = TSet<TSeriesRecalcOption>;
@@ -145,7 +150,6 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   void SetColorEachPoint(bool value);
   // A class that starts with ColorEachPoint set writes it when False.
   bool DefaultColorEachPoint = false;
-  bool IsColorEachPointStored() const { return FColorEachPoint != DefaultColorEachPoint; }
 
   // --- Common published settings ---
   bool Active() const override { return TCustomChartElement::Active(); }

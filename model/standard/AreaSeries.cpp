@@ -3,39 +3,33 @@
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
 #include "model/series/SeriesMarks.h"
-#include "model/series/SeriesRows.h"
-#include "model/standard/CustomSeriesRows.h"
 
 namespace kel {
 
-namespace sr = series_rows;
-namespace cr = custom_series_rows;
-using C = TCustomSeries;
 using A = TAreaSeries;
-
-KEL_PROPERTIES(TAreaSeries, cr::OnGetPointerStyle(), sr::Active(), cr::ColorEachLine(),
-               sr::ColorEachPoint(), sr::ColorSource(), sr::Cursor(), sr::Depth(),
-               Property(u"Gradient", &A::AreaGradient, &A::SetAreaGradient), sr::HorizAxis(),
-               sr::Marks(), sr::ParentChart(), sr::DataSource(), sr::PercentFormat(),
-               sr::SeriesColor(), sr::ShowInLegend(), sr::Title(), sr::ValueFormat(),
-               sr::VertAxis(), sr::XLabelsSource(), sr::AfterDrawValues(), sr::BeforeDrawValues(),
-               sr::OnAfterAdd(), sr::OnBeforeAdd(), sr::OnClearValues(), sr::OnClick(),
-               sr::OnDblClick(), sr::OnGetMarkText(), sr::OnMouseEnter(), sr::OnMouseLeave(),
+KEL_PROPERTIES(TAreaSeries,
+               Published({u"OnGetPointerStyle", u"Active", u"ColorEachLine", u"ColorEachPoint",
+                          u"ColorSource", u"Cursor", u"Depth"}),
+               // The area brush's gradient.
+               Property(u"Gradient", &A::AreaGradient, &A::SetAreaGradient),
+               Published({u"HorizAxis",        u"Marks",       u"ParentChart",   u"DataSource",
+                          u"PercentFormat",    u"SeriesColor", u"ShowInLegend",  u"Title",
+                          u"ValueFormat",      u"VertAxis",    u"XLabelsSource", u"AfterDrawValues",
+                          u"BeforeDrawValues", u"OnAfterAdd",  u"OnBeforeAdd",   u"OnClearValues",
+                          u"OnClick",          u"OnDblClick",  u"OnGetMarkText", u"OnMouseEnter",
+                          u"OnMouseLeave"}),
                Property(u"AreaBrush", &A::AreaBrush, &A::SetAreaBrush).Default(bsSolid),
-               Property(u"AreaChartBrush", &C::AreaChartBrush, &C::SetAreaChartBrush),
-               Property(u"AreaColor", &C::FAreaColor, &C::FAreaColor).Default(clDefault),
-               Property(u"AreaLinesPen", &C::AreaLinesPen, &C::SetAreaLinesPen),
-               cr::ClickableLine(), cr::ClickTolerance(), cr::Dark3D(),
-               // Written unless switched off: the writer's default is False.
-               Property(u"DrawArea", &C::FDrawArea, &C::FDrawArea).Default(false), cr::DrawStyle(),
-               cr::InflateMargins(), cr::InvertedStairs(), cr::LinePen(),
+               Published({u"AreaChartBrush", u"AreaColor", u"AreaLinesPen", u"ClickableLine",
+                          u"ClickTolerance", u"Dark3D", u"DrawArea", u"DrawStyle",
+                          u"InflateMargins", u"InvertedStairs", u"LinePen"}),
                Property(u"MultiArea", &A::MultiArea, &A::SetMultiArea).Default(maNone),
-               cr::Pointer(), cr::PointerBehind(), cr::Stairs(),
+               Published({u"Pointer", u"PointerBehind", u"Stairs"}),
                Property(u"StackGroup", &A::FStackGroup, &A::FStackGroup).Default(0),
-               sr::Transparency(), cr::TreatNulls(),
+               Published({u"Transparency", u"TreatNulls"}),
                Property(u"UseYOrigin", &A::FUseYOrigin, &A::FUseYOrigin).Default(false),
-               sr::XValues(), Property(u"YOrigin", &A::FYOrigin, &A::FYOrigin), sr::YValues(),
-               cr::OnClickPointer())
+               Published({u"XValues"}),
+               Property(u"YOrigin", &A::FYOrigin, &A::FYOrigin),
+               Published({u"YValues", u"OnClickPointer"}))
 
 TAreaSeries::TAreaSeries(TComponent* owner) : TCustomSeries(owner) {
   FDrawArea = true;

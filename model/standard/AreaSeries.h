@@ -26,6 +26,7 @@ class TAreaSeries : public TCustomSeries {
   TKelGradient* AreaGradient() const;
   void SetAreaGradient(TKelGradient* value);
 
+ private:
   int32_t FStackGroup = 0;
   bool FUseYOrigin = false;
   double FYOrigin = 0;

@@ -5,7 +5,20 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TCircledSeries)
+// Declared for the pie to publish.
+using C = TCircledSeries;
+KEL_PROPERTIES(
+    TCircledSeries,
+    Declared(Property(u"Circled", &C::Circled, &C::SetCircled).Default(true)),
+    Declared(Property(u"CustomXRadius", &C::CustomXRadius, &C::SetCustomXRadius).Default(0)),
+    Declared(Property(u"CustomYRadius", &C::CustomYRadius, &C::SetCustomYRadius).Default(0)),
+    Declared(Property(u"UniqueCustomRadius", &C::UniqueCustomRadius, &C::SetUniqueCustomRadius)
+                 .Default(true)),
+    Declared(Property(u"Emboss", &C::Emboss, &C::SetEmboss)),
+    Declared(Property(u"Shadow", &C::Shadow, &C::SetShadow)),
+    Declared(Property(u"CircleBackColor", &C::FCircleBackColor, &C::FCircleBackColor)
+                 .Default(clDefault)),
+    Declared(Property(u"RotationAngle", &C::RotationAngle, &C::SetRotationAngle).Default(0)))
 
 TCircledSeries::TCircledSeries(TComponent* owner)
     : TChartSeries(owner),

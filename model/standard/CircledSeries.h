@@ -21,8 +21,6 @@ class TCircledSeries : public TChartSeries {
   // The degrees of a whole turn.
   static constexpr int32_t kFullCircle = 360;
 
-  TColor FCircleBackColor = clDefault;
-
   // Copied into every series of the chart whose class is this one's or an
   // ancestor of it; Circled also resets the radii of those not loading.
   bool Circled() const { return FCircled; }
@@ -48,6 +46,7 @@ class TCircledSeries : public TChartSeries {
   // Calls apply for each series of the chart of this class or an ancestor.
   void ForEachRelated(const std::function<void(TCircledSeries&)>& apply);
 
+  TColor FCircleBackColor = clDefault;
   bool FCircled = true;
   bool FUniqueCustomRadius = true;
   int32_t FCustomXRadius = 0;

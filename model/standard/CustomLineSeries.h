@@ -2,7 +2,7 @@
 // stairs and the line pen.
 //
 // Plain settings that nothing else depends on are fields that the property
-// tables read and write directly; a series is repainted by its chart.
+// table reads and writes directly; a series is repainted by its chart.
 #pragma once
 
 #include <cstdint>
@@ -25,12 +25,16 @@ class TCustomLineSeries : public TChartSeries {
   TKelPen* LinePen() const { return Pen(); }
   void SetLinePen(TKelPen* value) { SetPen(value); }
 
+  bool AllowSinglePoint = true;
+  bool DrawBetweenPoints = false;
+
+ protected:
   TTreatNullsStyle FTreatNulls = tnDontPaint;
+
+ private:
   int32_t FClickTolerance = 0;
   bool FInvertedStairs = false;
   bool FStairs = false;
-  bool AllowSinglePoint = true;
-  bool DrawBetweenPoints = false;
 };
 
 }  // namespace kel

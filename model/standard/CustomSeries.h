@@ -2,7 +2,7 @@
 // and stacking.
 //
 // Plain settings that nothing else depends on are fields that the property
-// tables read and write directly; a series is repainted by its chart.
+// table reads and writes directly; a series is repainted by its chart.
 #pragma once
 
 #include <cstdint>
@@ -28,20 +28,6 @@ class TCustomSeries : public TCustomLineSeries {
  public:
   explicit TCustomSeries(TComponent* owner);
   ~TCustomSeries() override;
-
-  bool FClickableLine = true;
-  bool FColorEachLine = true;
-  bool FDark3D = true;
-  bool FDrawArea = false;
-  bool FDrawLine = false;
-  TCustomSeriesDrawStyle FDrawStyle = dsSegments;
-  bool FInflateMargins = true;
-  int32_t FLineHeight = 0;
-  bool FPointerBehind = false;
-  bool FSmoothed = false;
-  TColor FAreaColor = clDefault;
-  TMethod OnClickPointer;
-  TMethod OnGetPointerStyle;
 
   // Copied into every series of the chart whose class is this one's or an
   // ancestor of it.
@@ -72,7 +58,21 @@ class TCustomSeries : public TCustomLineSeries {
   // The pointer draws on the series' chart.
   void SetParentChart(TCustomAxisPanel* value) override;
 
+ protected:
+  bool FClickableLine = true;
+  bool FDrawArea = false;
+  bool FDrawLine = false;
+
  private:
+  bool FColorEachLine = true;
+  bool FDark3D = true;
+  TCustomSeriesDrawStyle FDrawStyle = dsSegments;
+  bool FInflateMargins = true;
+  int32_t FLineHeight = 0;
+  bool FPointerBehind = false;
+  TColor FAreaColor = clDefault;
+  TMethod FOnClickPointer;
+  TMethod FOnGetPointerStyle;
   TCustomSeriesStack FStacked = cssNone;
   std::unique_ptr<TSeriesPointerItems> FPointer;
   std::unique_ptr<TKelEmboss> FEmboss;

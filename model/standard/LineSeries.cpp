@@ -4,32 +4,61 @@
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/series/SeriesMarks.h"
-#include "model/series/SeriesRows.h"
-#include "model/standard/CustomSeriesRows.h"
 
 namespace kel {
 
-namespace sr = series_rows;
-namespace cr = custom_series_rows;
-using C = TCustomSeries;
-
-KEL_PROPERTIES(TLineSeries, cr::OnGetPointerStyle(), sr::Active(), cr::ColorEachLine(),
-               sr::ColorEachPoint(), sr::ColorSource(), sr::Cursor(), sr::Depth(),
-               Property(u"Emboss", &C::Emboss, &C::SetEmboss),
-               Property(u"Gradient", &C::Gradient, &C::SetGradient), sr::HorizAxis(), sr::Marks(),
-               sr::ParentChart(), sr::DataSource(), sr::PercentFormat(), sr::SeriesColor(),
-               Property(u"Shadow", &C::Shadow, &C::SetShadow), sr::ShowInLegend(), cr::Stacked(),
-               sr::Title(), sr::ValueFormat(), sr::VertAxis(), sr::XLabelsSource(),
-               sr::AfterDrawValues(), sr::BeforeDrawValues(), sr::OnAfterAdd(), sr::OnBeforeAdd(),
-               sr::OnClearValues(), sr::OnClick(), sr::OnDblClick(), sr::OnGetMarkText(),
-               sr::OnMouseEnter(), sr::OnMouseLeave(), Property(u"Brush", &C::Brush, &C::SetBrush),
-               cr::ClickableLine(), cr::ClickTolerance(), cr::Dark3D(), cr::DrawStyle(),
-               cr::InflateMargins(), cr::InvertedStairs(),
-               Property(u"LineBrush", &C::LineBrush, &C::SetLineBrush).Default(bsSolid),
-               Property(u"LineHeight", &C::FLineHeight, &C::FLineHeight).Default(0), cr::LinePen(),
-               Property(u"OutLine", &C::OutLine, &C::SetOutLine), cr::Pointer(),
-               cr::PointerBehind(), cr::Stairs(), cr::TreatNulls(), sr::XValues(), sr::YValues(),
-               sr::Transparency(), cr::OnClickPointer())
+KEL_PROPERTIES(TLineSeries,
+               Published({u"OnGetPointerStyle",
+                          u"Active",
+                          u"ColorEachLine",
+                          u"ColorEachPoint",
+                          u"ColorSource",
+                          u"Cursor",
+                          u"Depth",
+                          u"Emboss",
+                          u"Gradient",
+                          u"HorizAxis",
+                          u"Marks",
+                          u"ParentChart",
+                          u"DataSource",
+                          u"PercentFormat",
+                          u"SeriesColor",
+                          u"Shadow",
+                          u"ShowInLegend",
+                          u"Stacked",
+                          u"Title",
+                          u"ValueFormat",
+                          u"VertAxis",
+                          u"XLabelsSource",
+                          u"AfterDrawValues",
+                          u"BeforeDrawValues",
+                          u"OnAfterAdd",
+                          u"OnBeforeAdd",
+                          u"OnClearValues",
+                          u"OnClick",
+                          u"OnDblClick",
+                          u"OnGetMarkText",
+                          u"OnMouseEnter",
+                          u"OnMouseLeave",
+                          u"Brush",
+                          u"ClickableLine",
+                          u"ClickTolerance",
+                          u"Dark3D",
+                          u"DrawStyle",
+                          u"InflateMargins",
+                          u"InvertedStairs",
+                          u"LineBrush",
+                          u"LineHeight",
+                          u"LinePen",
+                          u"OutLine",
+                          u"Pointer",
+                          u"PointerBehind",
+                          u"Stairs",
+                          u"TreatNulls",
+                          u"XValues",
+                          u"YValues",
+                          u"Transparency",
+                          u"OnClickPointer"}))
 
 TLineSeries::TLineSeries(TComponent* owner) : TCustomSeries(owner) {
   FDrawLine = true;

@@ -27,15 +27,6 @@ class TPieSeries : public TCircledSeries {
   // The X value of the slice that groups the small ones.
   static constexpr double kOtherSliceX = 2147483647.0;
 
-  int32_t FAngleSize = 360;
-  int32_t FBevelPercent = 0;
-  bool FDark3D = true;
-  int32_t FDarkPen = 0;
-  TEdgeStyle FEdgeStyle = edNone;
-  int32_t FExplodeBiggest = 0;
-  int32_t FGradientBright = 0;
-  TMultiPie FMultiPie = mpAutomatic;
-  bool FUsePatterns = false;
   TSliceValueList ExplodedSlice;
   TSliceValueList SliceHeight;
 
@@ -60,6 +51,15 @@ class TPieSeries : public TCircledSeries {
   void WriteSeriesData(TStream& stream) override;
 
  private:
+  int32_t FAngleSize = kFullCircle;
+  int32_t FBevelPercent = 0;
+  bool FDark3D = true;
+  int32_t FDarkPen = 0;
+  TEdgeStyle FEdgeStyle = edNone;
+  int32_t FExplodeBiggest = 0;
+  int32_t FGradientBright = 0;
+  TMultiPie FMultiPie = mpAutomatic;
+  bool FUsePatterns = false;
   std::unique_ptr<TPieBevel> FBevel;
   std::unique_ptr<TPieOtherSlice> FOtherSlice;
   std::unique_ptr<TPieMarks> FPieMarks;

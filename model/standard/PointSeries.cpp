@@ -3,29 +3,48 @@
 #include "model/attributes/Brush.h"
 #include "model/series/Callout.h"
 #include "model/series/SeriesMarks.h"
-#include "model/series/SeriesRows.h"
-#include "model/standard/CustomSeriesRows.h"
 
 namespace kel {
 
-namespace sr = series_rows;
-namespace cr = custom_series_rows;
 using S = TChartSeries;
 using P = TPointSeries;
-
-KEL_PROPERTIES(TPointSeries, cr::OnGetPointerStyle(), sr::Active(),
+KEL_PROPERTIES(TPointSeries,
+               Published({u"OnGetPointerStyle", u"Active"}),
+               // Set, it also makes the pointer's colour automatic.
                Property(u"ColorEachPoint", &S::ColorEachPoint, &P::SetPointColorEachPoint)
                    .NoDefault()
-                   .Stored(&S::IsColorEachPointStored),
-               sr::ColorSource(), sr::Cursor(), sr::Depth(), sr::HorizAxis(), sr::Marks(),
-               sr::ParentChart(), sr::DataSource(), sr::PercentFormat(), sr::SeriesColor(),
-               sr::ShowInLegend(), cr::Stacked(), sr::Title(), sr::ValueFormat(), sr::VertAxis(),
-               sr::XLabelsSource(), sr::AfterDrawValues(), sr::BeforeDrawValues(), sr::OnAfterAdd(),
-               sr::OnBeforeAdd(), sr::OnClearValues(), sr::OnClick(), sr::OnDblClick(),
-               sr::OnGetMarkText(), sr::OnMouseEnter(), sr::OnMouseLeave(), cr::ClickableLine(),
-               cr::ClickTolerance(), cr::Pointer(),
+                   .StoredUnlessEqual(&S::DefaultColorEachPoint),
+               Published({u"ColorSource",
+                          u"Cursor",
+                          u"Depth",
+                          u"HorizAxis",
+                          u"Marks",
+                          u"ParentChart",
+                          u"DataSource",
+                          u"PercentFormat",
+                          u"SeriesColor",
+                          u"ShowInLegend",
+                          u"Stacked",
+                          u"Title",
+                          u"ValueFormat",
+                          u"VertAxis",
+                          u"XLabelsSource",
+                          u"AfterDrawValues",
+                          u"BeforeDrawValues",
+                          u"OnAfterAdd",
+                          u"OnBeforeAdd",
+                          u"OnClearValues",
+                          u"OnClick",
+                          u"OnDblClick",
+                          u"OnGetMarkText",
+                          u"OnMouseEnter",
+                          u"OnMouseLeave",
+                          u"ClickableLine",
+                          u"ClickTolerance",
+                          u"Pointer"}),
+               // Set, it also sets the pointer's transparency.
                Property(u"Transparency", &S::Transparency, &P::SetPointTransparency).Default(0),
-               sr::XValues(), sr::YValues(), cr::OnClickPointer())
+               Published({u"XValues", u"YValues", u"OnClickPointer"}))
 
 TPointSeries::TPointSeries(TComponent* owner) : TCustomSeries(owner) {
   FDrawArea = false;
