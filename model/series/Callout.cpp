@@ -6,7 +6,8 @@
 namespace kel {
 
 using C = TCallout;
-KEL_PROPERTIES(TCallout, Redeclared(u"Draw3D").Default(false),
+KEL_PROPERTIES(TCallout,
+               Redeclared(u"Draw3D").Default(false),
                Redeclared(u"InflateMargins").Default(true),
                Redeclared(u"Style").Default(psRectangle),
                Property(u"Arrow", &C::Arrow, &C::SetArrow),

@@ -2,9 +2,10 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TMarksCallout, Property(u"Length", &TMarksCallout::Length, &TMarksCallout::SetLength)
-                                  .NoDefault()
-                                  .Stored(&TMarksCallout::IsLengthStored))
+KEL_PROPERTIES(TMarksCallout,
+               Property(u"Length", &TMarksCallout::Length, &TMarksCallout::SetLength)
+                   .NoDefault()
+                   .StoredUnlessEqual(&TMarksCallout::DefaultLength))
 
 TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series) {
   FVisible = false;

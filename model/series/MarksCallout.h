@@ -15,8 +15,8 @@ class TMarksCallout : public TCallout {
 
   int32_t Length() const { return FLength; }
   void SetLength(int32_t value) { SetAndNotify(FLength, value); }
+  // The length it is written against.
   int32_t DefaultLength = 8;
-  bool IsLengthStored() const { return FLength != DefaultLength; }
 
   void Assign(const TPersistent* source) override;
 

@@ -16,7 +16,8 @@
 namespace kel {
 
 using I = TMarksItem;
-KEL_PROPERTIES(TMarksItem, Property(u"Bevel", &I::Bevel, &I::SetBevel).Default(bvNone),
+KEL_PROPERTIES(TMarksItem,
+               Property(u"Bevel", &I::Bevel, &I::SetBevel).Default(bvNone),
                Property(u"BevelWidth", &I::BevelWidth, &I::SetBevelWidth).Default(2),
                Property(u"Children", &I::Children, &I::SetChildren).Stored(&I::IsChildrenStored),
                Property(u"ChildLayout", &I::ChildLayout, &I::SetChildLayout).Default(slTopBottom),

@@ -27,12 +27,14 @@ constexpr int kItemsBufferSize = 1024;
 
 using M = TSeriesMarks;
 KEL_PROPERTIES(
-    TSeriesMarks, Property(u"Bevel", &M::Bevel, &M::SetBevel).Default(bvNone),
+    TSeriesMarks,
+    Property(u"Bevel", &M::Bevel, &M::SetBevel).Default(bvNone),
     Property(u"BevelWidth", &M::BevelWidth, &M::SetBevelWidth).Default(2),
     Property(u"Brush", &M::Brush, &M::SetBrush),
     Property(u"Children", &M::Children, &M::SetChildren).Stored(&M::IsChildrenStored),
     Property(u"ChildLayout", &M::ChildLayout, &M::SetChildLayout).Default(slTopBottom),
-    Property(u"Emboss", &M::Emboss, &M::SetEmboss), Property(u"Font", &M::Font, &M::SetFont),
+    Property(u"Emboss", &M::Emboss, &M::SetEmboss),
+    Property(u"Font", &M::Font, &M::SetFont),
     Property(u"Frame", &M::Pen, &M::SetPen),
     Property(u"Gradient", &M::Gradient, &M::SetGradient).Stored(false),
     Property(u"Picture", &M::Picture, &M::SetPicture).Stored(&M::HasPicture),
@@ -55,7 +57,7 @@ KEL_PROPERTIES(
     Property(u"Style", &M::Style, &M::SetStyle).Default(smsLabelOrValue),
     Property(u"Angle", &M::Angle, &M::SetAngle).Default(0),
     Property(u"Arrow", &M::Arrow, &M::SetArrow),
-    Property(u"ArrowLength", &M::ArrowLength, &M::SetArrowLength).Stored(false),
+    Property(u"ArrowLength", &M::ArrowLength, &M::SetArrowLength).NoDefault().Stored(false),
     Property(u"AutoHide", &M::AutoHide, &M::SetAutoHide).Default(maHide),
     Property(u"AutoPosition", &M::AutoPosition, &M::SetAutoPosition).Default(true),
     Property(u"BackColor", &M::BackColor, &M::SetBackColor).Default(TSeriesMarks::kMarksColor),
@@ -65,9 +67,7 @@ KEL_PROPERTIES(
     Property(u"MultiLine", &M::MultiLine, &M::SetMultiLine).Default(false),
     Property(u"SoftClip", &M::SoftClip, &M::SetSoftClip).Default(false),
     Property(u"Symbol", &M::Symbol, &M::SetSymbol),
-    Property(u"TextAlign", &M::TextAlign, &M::SetTextAlign)
-        .NoDefault()
-        .Stored(&M::IsTextAlignStored),
+    Property(u"TextAlign", &M::TextAlign, &M::SetTextAlign).Default(taCenter),
     Property(u"UseSeriesTransparency", &M::UseSeriesTransparency, &M::SetUseSeriesTransparency)
         .Default(true),
     Property(u"Color", &M::Color, &M::SetColor).Default(TSeriesMarks::kMarksColor))

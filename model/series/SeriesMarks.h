@@ -61,11 +61,9 @@ class TSeriesMarks : public TSeriesMarkShape {
   // Color under its older name.
   TColor BackColor() const { return Color(); }
   void SetBackColor(TColor value) { SetColor(value); }
-  bool IsColorStored() const { return Color() != kMarksColor; }
   // TextAlignment under its other name.
   TAlignment TextAlign() const { return TextAlignment(); }
   void SetTextAlign(TAlignment value) { SetTextAlignment(value); }
-  bool IsTextAlignStored() const { return TextAlignment() != taCenter; }
   bool IsTextAlignmentStoredForMarks() const;
 
   TSeriesMarksPositions& Positions() { return FPositions; }

@@ -18,12 +18,14 @@ constexpr int32_t kSymbolShadowSize = 1;
 
 using Y = TSeriesMarksSymbol;
 KEL_PROPERTIES(
-    TSeriesMarksSymbol, Property(u"Bevel", &Y::Bevel, &Y::SetBevel).Default(bvNone),
+    TSeriesMarksSymbol,
+    Property(u"Bevel", &Y::Bevel, &Y::SetBevel).Default(bvNone),
     Property(u"BevelWidth", &Y::BevelWidth, &Y::SetBevelWidth).Default(2),
     Property(u"Brush", &Y::Brush, &Y::SetBrush),
     Property(u"Children", &Y::Children, &Y::SetChildren).Stored(&Y::IsChildrenStored),
     Property(u"ChildLayout", &Y::ChildLayout, &Y::SetChildLayout).Default(slTopBottom),
-    Property(u"Emboss", &Y::Emboss, &Y::SetEmboss), Property(u"Frame", &Y::Pen, &Y::SetPen),
+    Property(u"Emboss", &Y::Emboss, &Y::SetEmboss),
+    Property(u"Frame", &Y::Pen, &Y::SetPen),
     Property(u"Gradient", &Y::Gradient, &Y::SetGradient).Stored(false),
     Property(u"Pen", &Y::Pen, &Y::SetPen),
     Property(u"Picture", &Y::Picture, &Y::SetPicture).Stored(&Y::HasPicture),

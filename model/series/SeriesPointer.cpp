@@ -25,18 +25,20 @@ std::unique_ptr<S> NewHiddenShadow(TNotifyEvent onChange) {
 
 using P = TSeriesPointer;
 KEL_PROPERTIES(
-    TSeriesPointer, Property(u"Brush", &P::Brush, &P::SetBrush),
+    TSeriesPointer,
+    Property(u"Brush", &P::Brush, &P::SetBrush),
     Property(u"Dark3D", &P::Dark3D, &P::SetDark3D).Default(true),
     Property(u"Depth", &P::Depth, &P::SetDepth).Default(0),
     Property(u"Draw3D", &P::Draw3D, &P::SetDraw3D).Default(true),
     Property(u"Emboss", &P::Emboss, &P::SetEmboss),
     Property(u"FullGradient", &P::FullGradient, &P::SetFullGradient)
         .NoDefault()
-        .Stored(&P::IsFullGradientStored),
+        .StoredUnlessEqual(&P::DefaultFullGradient),
     Property(u"Gradient", &P::Gradient, &P::SetGradient),
     Property(u"HorizSize", &P::HorizSize, &P::SetHorizSize).Default(4),
     Property(u"InflateMargins", &P::InflateMargins, &P::SetInflateMargins).NoDefault(),
-    Property(u"Pen", &P::Pen, &P::SetPen), Property(u"Picture", &P::Picture, &P::SetPicture),
+    Property(u"Pen", &P::Pen, &P::SetPen),
+    Property(u"Picture", &P::Picture, &P::SetPicture),
     Property(u"Shadow", &P::Shadow, &P::SetShadow),
     Property(u"Style", &P::Style, &P::SetStyle).NoDefault(),
     Property(u"Transparency", &P::Transparency, &P::SetTransparency).Default(0),

@@ -14,9 +14,22 @@ class TKelGradient;
 class TKelPicture;
 class TKelShadow;
 
-KEL_ENUM(TSeriesPointerStyle, psRectangle, psCircle, psTriangle, psDownTriangle, psCross,
-         psDiagCross, psStar, psDiamond, psSmallDot, psNothing, psLeftTriangle, psRightTriangle,
-         psHexagon, psVisual, psDonut)
+KEL_ENUM(TSeriesPointerStyle,
+         psRectangle,
+         psCircle,
+         psTriangle,
+         psDownTriangle,
+         psCross,
+         psDiagCross,
+         psStar,
+         psDiamond,
+         psSmallDot,
+         psNothing,
+         psLeftTriangle,
+         psRightTriangle,
+         psHexagon,
+         psVisual,
+         psDonut)
 
 class TSeriesPointer : public TKelCustomShapeBrushPen {
   KEL_CLASS(TSeriesPointer, TKelCustomShapeBrushPen)
@@ -39,7 +52,6 @@ class TSeriesPointer : public TKelCustomShapeBrushPen {
   // Sets FullGradient and the default it is written against.
   void AssignDefaultFullGradient(bool value);
   bool DefaultFullGradient = false;
-  bool IsFullGradientStored() const { return FFullGradient != DefaultFullGradient; }
   int32_t HorizSize() const { return FHorizSize; }
   void SetHorizSize(int32_t value);
   bool InflateMargins() const { return FInflateMargins; }

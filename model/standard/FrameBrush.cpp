@@ -2,9 +2,10 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TFrameBrush, Property(u"Size", &TFrameBrush::FSize, &TFrameBrush::FSize)
-                                .NoDefault()
-                                .Stored(&TFrameBrush::IsSizeStored))
+KEL_PROPERTIES(TFrameBrush,
+               Property(u"Size", &TFrameBrush::FSize, &TFrameBrush::FSize)
+                   .NoDefault()
+                   .StoredUnlessEqual(&TFrameBrush::DefaultSize))
 
 TFrameBrush::TFrameBrush(TNotifyEvent onChange, float defaultSize)
     : TKelBrush(std::move(onChange)), FSize(defaultSize), DefaultSize(defaultSize) {}

@@ -13,8 +13,8 @@ class TFrameBrush : public TKelBrush {
   TFrameBrush(TNotifyEvent onChange, float defaultSize);
 
   float FSize;
+  // The size it is written against.
   float DefaultSize;
-  bool IsSizeStored() const { return FSize != DefaultSize; }
 
   void Assign(const TPersistent* source) override;
 };

@@ -7,8 +7,11 @@ namespace kel {
 
 using F = TFramedBorder;
 KEL_PROPERTIES(
-    TFramedBorder, Property(u"Brush", &F::Brush, &F::SetBrush),
-    Property(u"Circled", &F::FCircled, &F::FCircled).NoDefault().Stored(&F::IsCircledStored),
+    TFramedBorder,
+    Property(u"Brush", &F::Brush, &F::SetBrush),
+    Property(u"Circled", &F::FCircled, &F::FCircled)
+        .NoDefault()
+        .StoredUnlessEqual(&F::DefaultCircled),
     Property(u"Emboss", &F::Emboss, &F::SetEmboss),
     Property(u"InnerBrush", &F::InnerBrush, &F::SetInnerBrush),
     Property(u"MiddleBrush", &F::MiddleBrush, &F::SetMiddleBrush),

@@ -19,8 +19,8 @@ class TFramedBorder : public TKelCustomShapeBrushPen {
   ~TFramedBorder() override;
 
   bool FCircled = false;
+  // The Circled value it is written against.
   bool DefaultCircled = false;
-  bool IsCircledStored() const { return FCircled != DefaultCircled; }
   int32_t FWidth = 10;
 
   TKelEmboss* Emboss() const { return FEmboss.get(); }

@@ -5,7 +5,8 @@
 namespace kel {
 
 using V = TPieBevel;
-KEL_PROPERTIES(TPieBevel, Property(u"Bright", &V::FBright, &V::FBright).Default(32),
+KEL_PROPERTIES(TPieBevel,
+               Property(u"Bright", &V::FBright, &V::FBright).Default(32),
                Property(u"Percent", &V::FPercent, &V::FPercent).Default(0),
                Property(u"UseBorder", &V::FUseBorder, &V::FUseBorder).Default(true))
 

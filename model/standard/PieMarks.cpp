@@ -5,7 +5,8 @@
 namespace kel {
 
 using M = TPieMarks;
-KEL_PROPERTIES(TPieMarks, Property(u"EmptySlice", &M::FEmptySlice, &M::FEmptySlice).Default(false),
+KEL_PROPERTIES(TPieMarks,
+               Property(u"EmptySlice", &M::FEmptySlice, &M::FEmptySlice).Default(false),
                Property(u"InsideSlice", &M::FInsideSlice, &M::FInsideSlice).Default(false),
                Property(u"Rotated", &M::FRotated, &M::FRotated).Default(false),
                Property(u"VertCenter", &M::FVertCenter, &M::FVertCenter).Default(false),

@@ -8,7 +8,8 @@
 namespace kel {
 
 using O = TPieOtherSlice;
-KEL_PROPERTIES(TPieOtherSlice, Property(u"Color", &O::FColor, &O::FColor).Default(clDefault),
+KEL_PROPERTIES(TPieOtherSlice,
+               Property(u"Color", &O::FColor, &O::FColor).Default(clDefault),
                Property(u"Legend", &O::Legend, &O::SetLegend),
                Property(u"Style", &O::FStyle, &O::FStyle).Default(poNone),
                Property(u"Text", &O::Text, &O::SetText).Stored(&O::IsTextStored),
