@@ -1,8 +1,6 @@
 #include "model/standard/AreaSeries.h"
 
 #include "model/attributes/Gradient.h"
-#include "model/attributes/Pen.h"
-#include "model/series/SeriesMarks.h"
 
 namespace kel {
 

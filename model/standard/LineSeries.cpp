@@ -1,10 +1,5 @@
 #include "model/standard/LineSeries.h"
 
-#include "model/attributes/Gradient.h"
-#include "model/attributes/Pen.h"
-#include "model/attributes/Shadow.h"
-#include "model/series/SeriesMarks.h"
-
 namespace kel {
 
 KEL_PROPERTIES(TLineSeries,

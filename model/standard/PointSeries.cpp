@@ -1,7 +1,7 @@
 #include "model/standard/PointSeries.h"
 
 #include "model/attributes/Brush.h"
-#include "model/series/Callout.h"
+#include "model/series/MarksCallout.h"
 #include "model/series/SeriesMarks.h"
 
 namespace kel {
