@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-#include "model/standard/BarSeries.h"
-#include "model/standard/FastLineSeries.h"
-#include "model/standard/LineSeries.h"
-#include "model/standard/PieSeries.h"
+#include "model/standard/StandardSeries.h"
 #include "persist/ClassRegistry.h"
 
 namespace kel {

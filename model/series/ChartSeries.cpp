@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <string>
 
-#include "model/axes/ChartAxis.h"
+#include "model/attributes/Brush.h"
 #include "model/axes/ChartCustomAxes.h"
+#include "model/axes/ChartAxis.h"
 #include "model/chart/Chart.h"
 #include "model/series/SeriesData.h"
+#include "model/series/SeriesLegend.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesSource.h"
 #include "persist/ClassRegistry.h"
@@ -84,8 +86,49 @@ void TCustomChartSeries::DefineProperties(TFiler& filer) {
 // --- TChartSeries ---
 
 using S = TChartSeries;
-KEL_PROPERTIES(TChartSeries, Property(u"Legend", &S::Legend, &S::SetLegend),
-               Property(u"LegendTitle", &S::LegendTitle, &S::SetLegendTitle))
+// The rows after LegendTitle are declared here and published by each series
+// class, by name, in its own stream order.
+KEL_PROPERTIES(
+    TChartSeries,
+    Property(u"Legend", &S::Legend, &S::SetLegend),
+    Property(u"LegendTitle", &S::LegendTitle, &S::SetLegendTitle),
+    Declared(Property(u"Active", &S::Active, &S::SetActive).Default(true)),
+    // Classes that start with it set write it when False.
+    Declared(Property(u"ColorEachPoint", &S::ColorEachPoint, &S::SetColorEachPoint)
+                 .NoDefault()
+                 .StoredUnlessEqual(&S::DefaultColorEachPoint)),
+    Declared(Property(u"ColorSource", &S::ColorSource, &S::SetColorSource)),
+    Declared(Property(u"Cursor", &S::Cursor, &S::SetCursor).Default(crDefault)),
+    Declared(Property(u"Depth", &S::Depth, &S::SetDepth).Default(-1)),
+    Declared(Property(u"HorizAxis", &S::HorizAxis, &S::SetHorizAxis).Default(aBottomAxis)),
+    Declared(Property(u"Marks", &S::Marks, &S::SetMarks)),
+    Declared(Property(u"ParentChart", &S::ParentChartComponent, &S::SetParentChartComponent)
+                 .Stored(false)),
+    Declared(
+        Property(u"DataSource", &S::DataSource, &S::SetDataSource).Stored(&S::IsDataSourceStored)),
+    Declared(Property(u"PercentFormat", &S::PercentFormat, &S::SetPercentFormat)
+                 .Stored(&S::IsPercentFormatStored)),
+    Declared(Property(u"SeriesColor", &S::SeriesColor, &S::SetSeriesColor).Default(clDefault)),
+    Declared(Property(u"ShowInLegend", &S::ShowInLegend, &S::SetShowInLegend).Default(true)),
+    Declared(Property(u"Title", &S::Title, &S::SetTitle)),
+    Declared(Property(u"Transparency", &S::Transparency, &S::SetTransparency).Default(0)),
+    Declared(Property(u"ValueFormat", &S::ValueFormat, &S::SetValueFormat)
+                 .Stored(&S::IsValueFormatStored)),
+    Declared(Property(u"VertAxis", &S::VertAxis, &S::SetVertAxis).Default(aLeftAxis)),
+    Declared(Property(u"XLabelsSource", &S::XLabelsSource, &S::SetXLabelsSource)),
+    Declared(Property(u"XValues", &S::XValues, &S::SetXValues)),
+    Declared(Property(u"YValues", &S::YValues, &S::SetYValues)),
+    Declared(Property(u"Brush", &S::Brush, &S::SetBrush)),
+    Declared(Property(u"AfterDrawValues", &S::AfterDrawValues, &S::AfterDrawValues)),
+    Declared(Property(u"BeforeDrawValues", &S::BeforeDrawValues, &S::BeforeDrawValues)),
+    Declared(Property(u"OnAfterAdd", &S::OnAfterAdd, &S::OnAfterAdd)),
+    Declared(Property(u"OnBeforeAdd", &S::OnBeforeAdd, &S::OnBeforeAdd)),
+    Declared(Property(u"OnClearValues", &S::OnClearValues, &S::OnClearValues)),
+    Declared(Property(u"OnClick", &S::OnClick, &S::OnClick)),
+    Declared(Property(u"OnDblClick", &S::OnDblClick, &S::OnDblClick)),
+    Declared(Property(u"OnGetMarkText", &S::OnGetMarkText, &S::OnGetMarkText)),
+    Declared(Property(u"OnMouseEnter", &S::OnMouseEnter, &S::OnMouseEnter)),
+    Declared(Property(u"OnMouseLeave", &S::OnMouseLeave, &S::OnMouseLeave)))
 
 TChartSeries::TChartSeries(TComponent* owner)
     : TCustomChartSeries(owner),
@@ -118,6 +161,8 @@ TChartValueList* TChartSeries::AddValueList(const std::u16string& name) {
 void TChartSeries::SetHorizontal() {
   FMandatory = FX;
   FNotMandatory = FY;
+  FX->SetOrder(loNone);
+  FY->SetOrder(loAscending);
 }
 
 void TChartSeries::SetXValues(TChartValueList* value) {

@@ -17,7 +17,8 @@
 #include "model/attributes/Gradient.h"
 #include "model/chart/ChartElement.h"
 #include "model/series/ChartValueList.h"
-#include "model/series/SeriesLabels.h"
+#include "model/series/DataSourcesList.h"
+#include "model/series/LabelsList.h"
 #include "model/series/SeriesList.h"
 
 namespace kel {
@@ -27,8 +28,13 @@ class TSeriesLegend;
 class TSeriesMarks;
 class TStream;
 
-KEL_ENUM(TChartSeriesStyleItem, tssIsTemplate, tssDenyChangeType, tssDenyDelete, tssDenyClone,
-         tssIsPersistent, tssHideDataSource)
+KEL_ENUM(TChartSeriesStyleItem,
+         tssIsTemplate,
+         tssDenyChangeType,
+         tssDenyDelete,
+         tssDenyClone,
+         tssIsPersistent,
+         tssHideDataSource)
 using TChartSeriesStyle = TSet<TChartSeriesStyleItem>;
 KEL_ENUM(TSeriesRecalcOption, rOnDelete, rOnModify, rOnInsert, rOnClear)
 using TSeriesRecalcOptions = TSet<TSeriesRecalcOption>;
@@ -144,7 +150,6 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   void SetColorEachPoint(bool value);
   // A class that starts with ColorEachPoint set writes it when False.
   bool DefaultColorEachPoint = false;
-  bool IsColorEachPointStored() const { return FColorEachPoint != DefaultColorEachPoint; }
 
   // --- Common published settings ---
   bool Active() const override { return TCustomChartElement::Active(); }
@@ -248,7 +253,8 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
  protected:
   // Makes a value list of this series and appends it to its lists.
   TChartValueList* AddValueList(const std::u16string& name);
-  // Makes X the mandatory list: a horizontal series.
+  // Makes X the mandatory list, kept in arrival order, and places the points
+  // by Y: a horizontal series.
   void SetHorizontal();
   void Repaint() override;
   void Notification(TComponent* component, TOperation operation) override;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "model/series/ChartSeries.h"
 #include "model/base/ModelMessages.h"
+#include "model/series/ChartSeries.h"
 #include "persist/ClassRegistry.h"
 #include "persist/FloatFormat.h"
 #include "persist/Reader.h"
@@ -14,12 +14,13 @@
 namespace kel {
 
 using L = TChartValueList;
-KEL_PROPERTIES(
-    TChartValueList,
-    Property(u"DateTime", &L::DateTime, &L::SetDateTime).NoDefault().Stored(&L::IsDateTimeStored),
-    Property(u"Name", &L::Name, &L::SetName),
-    Property(u"Order", &L::Order, &L::SetOrder).NoDefault(),
-    Property(u"ValueSource", &L::ValueSource, &L::SetValueSource))
+KEL_PROPERTIES(TChartValueList,
+               Property(u"DateTime", &L::DateTime, &L::SetDateTime)
+                   .NoDefault()
+                   .StoredUnlessEqual(&L::DefaultDateTime),
+               Property(u"Name", &L::Name, &L::SetName),
+               Property(u"Order", &L::Order, &L::SetOrder).NoDefault(),
+               Property(u"ValueSource", &L::ValueSource, &L::SetValueSource))
 
 TChartValueList::TChartValueList(TChartSeries* owner, const std::u16string& name)
     : FOwner(owner), FName(name) {}

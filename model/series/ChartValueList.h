@@ -77,7 +77,6 @@ class TChartValueList : public TPersistent {
   // Sets DateTime and the default it is written against.
   void AssignDefaultDateTime(bool value);
   bool DefaultDateTime = false;
-  bool IsDateTimeStored() const { return FDateTime != DefaultDateTime; }
   const std::u16string& Name() const { return FName; }
   void SetName(const std::u16string& value) { FName = value; }
   TChartListOrder Order() const { return FOrder; }

@@ -1,7 +1,5 @@
 #include "model/series/SeriesMarks.h"
 
-#include <algorithm>
-
 #include "model/attributes/BackImage.h"
 #include "model/attributes/Brush.h"
 #include "model/attributes/Emboss.h"
@@ -12,10 +10,9 @@
 #include "model/attributes/Shape.h"
 #include "model/attributes/ShapeCallout.h"
 #include "model/series/ChartSeries.h"
+#include "model/series/SeriesLegend.h"
 #include "persist/ClassRegistry.h"
 #include "persist/Reader.h"
-#include "persist/ScopeRestore.h"
-#include "persist/StringList.h"
 #include "persist/Writer.h"
 
 namespace kel {
@@ -24,192 +21,21 @@ namespace {
 
 constexpr TColor kMarksShadowColor = static_cast<TColor>(0x808080);
 constexpr int32_t kMarksShadowSize = 3;
-constexpr int32_t kSymbolShadowSize = 1;
 // The buffer of the reader and writer of the "Items" block.
 constexpr int kItemsBufferSize = 1024;
 
 }  // namespace
 
-// --- Positions ---
-
-TSeriesMarkPosition* TSeriesMarksPositions::Position(int index) const {
-  if (index < 0 || index >= Count()) return nullptr;
-  return FItems[static_cast<size_t>(index)].get();
-}
-
-void TSeriesMarksPositions::SetPosition(int index, const TSeriesMarkPosition& position) {
-  if (index >= Count()) FItems.resize(static_cast<size_t>(index) + 1);
-  FItems[static_cast<size_t>(index)] = std::make_unique<TSeriesMarkPosition>(position);
-}
-
-void TSeriesMarksPositions::Append(const TSeriesMarkPosition& position) {
-  FItems.push_back(std::make_unique<TSeriesMarkPosition>(position));
-}
-
-void TSeriesMarksPositions::Delete(int index) {
-  if (index < Count()) FItems.erase(FItems.begin() + index);
-}
-
-void TSeriesMarksPositions::Exchange(int index1, int index2) {
-  const int needed = std::max(index1, index2) + 1;
-  if (needed > Count()) FItems.resize(static_cast<size_t>(needed));
-  std::swap(FItems[static_cast<size_t>(index1)], FItems[static_cast<size_t>(index2)]);
-}
-
-bool TSeriesMarksPositions::HasCustom() const {
-  return std::any_of(FItems.begin(), FItems.end(),
-                     [](const auto& position) { return position && position->Custom; });
-}
-
-// --- TSeriesMarkShape ---
-
-KEL_PROPERTIES(TSeriesMarkShape)
-
-void TSeriesMarkShape::Assign(const TPersistent* source) {
-  if (const auto* shape = dynamic_cast<const TSeriesMarkShape*>(source)) {
-    FStyle = shape->FStyle;
-  }
-  inherited::Assign(source);
-}
-
-// --- TMarksItem ---
-
-using I = TMarksItem;
-KEL_PROPERTIES(TMarksItem, Property(u"Bevel", &I::Bevel, &I::SetBevel).Default(bvNone),
-               Property(u"BevelWidth", &I::BevelWidth, &I::SetBevelWidth).Default(2),
-               Property(u"Children", &I::Children, &I::SetChildren).Stored(&I::IsChildrenStored),
-               Property(u"ChildLayout", &I::ChildLayout, &I::SetChildLayout).Default(slTopBottom),
-               Property(u"Color", &I::Color, &I::SetColor).Default(TSeriesMarks::kMarksColor),
-               Property(u"Emboss", &I::Emboss, &I::SetEmboss),
-               Property(u"Font", &I::Font, &I::SetFont),
-               Property(u"Gradient", &I::Gradient, &I::SetGradient).Stored(false),
-               Property(u"Picture", &I::Picture, &I::SetPicture).Stored(&I::HasPicture),
-               Property(u"Shadow", &I::Shadow, &I::SetShadow),
-               Property(u"ShapeCallout", &I::ShapeCallout, &I::SetShapeCallout),
-               Property(u"ShapeStyle", &I::ShapeStyle, &I::SetShapeStyle).Default(fosRectangle),
-               Property(u"Text", &I::Lines, &I::SetLines),
-               Property(u"Transparency", &I::Transparency, &I::SetTransparency).Default(0),
-               Property(u"Transparent", &I::Transparent, &I::SetTransparent)
-                   .NoDefault()
-                   .Stored(&I::IsTransparentStored))
-
-TMarksItem::TMarksItem(TCustomKelPanel* parent)
-    : TCustomTextShape(parent), FLines(std::make_unique<TStringList>()) {
-  FLines->OnChange = [this](TStringList&) { LinesChanged(); };
-}
-
-TMarksItem::~TMarksItem() {
-  FLines->OnChange = nullptr;
-}
-
-void TMarksItem::SetLines(TStrings* value) {
-  FLines->Assign(value);
-}
-
-void TMarksItem::LinesChanged() {
-  if (FFollowingText) return;
-  StoreText(JoinTextLines(*FLines));
-  CustomText = true;
-  Repaint();
-}
-
-void TMarksItem::TextChanged() {
-  {
-    TScopeRestore<bool> restore(FFollowingText);
-    FFollowingText = true;
-    SplitTextLines(Text(), *FLines);
-  }
-  CustomText = true;
-  inherited::TextChanged();
-}
-
-void TMarksItem::Assign(const TPersistent* source) {
-  if (const auto* item = dynamic_cast<const TMarksItem*>(source)) {
-    CustomText = item->CustomText;
-  }
-  inherited::Assign(source);
-}
-
-// --- TMarksItems ---
-
-TMarksItem* TMarksItems::Existing(int index) const {
-  if (index < 0 || index >= Count()) return nullptr;
-  return FItems[static_cast<size_t>(index)].get();
-}
-
-TMarksItem* TMarksItems::Item(int index) {
-  if (index >= Count()) FItems.resize(static_cast<size_t>(index) + 1);
-  auto& slot = FItems[static_cast<size_t>(index)];
-  if (!slot) {
-    slot = std::make_unique<TMarksItem>(FMarks.Parent());
-    // Copies the marks' box and text settings; a fresh item has no text.
-    slot->TCustomTextShape::Assign(&FMarks);
-    slot->Lines()->Clear();
-    slot->CustomText = false;
-  }
-  return slot.get();
-}
-
-void TMarksItems::SetParentChart(TCustomKelPanel* chart) {
-  for (auto& item : FItems) {
-    if (item) item->SetParentChart(chart);
-  }
-}
-
-void TMarksItems::Delete(int index) {
-  if (index < Count()) FItems.erase(FItems.begin() + index);
-}
-
-void TMarksItems::Exchange(int index1, int index2) {
-  const int needed = std::max(index1, index2) + 1;
-  if (needed > Count()) FItems.resize(static_cast<size_t>(needed));
-  std::swap(FItems[static_cast<size_t>(index1)], FItems[static_cast<size_t>(index2)]);
-}
-
-// --- TSeriesMarksSymbol ---
-
-using Y = TSeriesMarksSymbol;
-KEL_PROPERTIES(
-    TSeriesMarksSymbol, Property(u"Bevel", &Y::Bevel, &Y::SetBevel).Default(bvNone),
-    Property(u"BevelWidth", &Y::BevelWidth, &Y::SetBevelWidth).Default(2),
-    Property(u"Brush", &Y::Brush, &Y::SetBrush),
-    Property(u"Children", &Y::Children, &Y::SetChildren).Stored(&Y::IsChildrenStored),
-    Property(u"ChildLayout", &Y::ChildLayout, &Y::SetChildLayout).Default(slTopBottom),
-    Property(u"Emboss", &Y::Emboss, &Y::SetEmboss), Property(u"Frame", &Y::Pen, &Y::SetPen),
-    Property(u"Gradient", &Y::Gradient, &Y::SetGradient).Stored(false),
-    Property(u"Pen", &Y::Pen, &Y::SetPen),
-    Property(u"Picture", &Y::Picture, &Y::SetPicture).Stored(&Y::HasPicture),
-    Property(u"Shadow", &Y::Shadow, &Y::SetShadow),
-    Property(u"ShapeCallout", &Y::ShapeCallout, &Y::SetShapeCallout),
-    Property(u"ShapeStyle", &Y::ShapeStyle, &Y::SetShapeStyle).Default(fosRectangle),
-    Property(u"Transparency", &Y::Transparency, &Y::SetTransparency).Default(0),
-    Property(u"Visible", &Y::Visible, &Y::SetVisible).NoDefault().Stored(&Y::IsVisibleStored))
-
-TSeriesMarksSymbol::TSeriesMarksSymbol(TCustomKelPanel* parent) : TKelCustomShape(parent) {
-  FVisible = false;
-  DefaultVisible = false;
-  PrepareTransparent(false);
-  TSeriesMarksSymbol::PrepareShadow(*Shadow());
-}
-
-void TSeriesMarksSymbol::PrepareShadow(TKelShadow& shadow) {
-  shadow.AssignShadowDefaults(shadow.Visible(), shadow.Color(), kSymbolShadowSize);
-}
-
-void TSeriesMarksSymbol::PrepareEmboss(TKelEmboss& emboss) {
-  emboss.AssignShadowDefaults(emboss.Visible(), emboss.Color(), kSymbolShadowSize);
-}
-
-// --- TSeriesMarks ---
-
 using M = TSeriesMarks;
 KEL_PROPERTIES(
-    TSeriesMarks, Property(u"Bevel", &M::Bevel, &M::SetBevel).Default(bvNone),
+    TSeriesMarks,
+    Property(u"Bevel", &M::Bevel, &M::SetBevel).Default(bvNone),
     Property(u"BevelWidth", &M::BevelWidth, &M::SetBevelWidth).Default(2),
     Property(u"Brush", &M::Brush, &M::SetBrush),
     Property(u"Children", &M::Children, &M::SetChildren).Stored(&M::IsChildrenStored),
     Property(u"ChildLayout", &M::ChildLayout, &M::SetChildLayout).Default(slTopBottom),
-    Property(u"Emboss", &M::Emboss, &M::SetEmboss), Property(u"Font", &M::Font, &M::SetFont),
+    Property(u"Emboss", &M::Emboss, &M::SetEmboss),
+    Property(u"Font", &M::Font, &M::SetFont),
     Property(u"Frame", &M::Pen, &M::SetPen),
     Property(u"Gradient", &M::Gradient, &M::SetGradient).Stored(false),
     Property(u"Picture", &M::Picture, &M::SetPicture).Stored(&M::HasPicture),
@@ -232,7 +58,7 @@ KEL_PROPERTIES(
     Property(u"Style", &M::Style, &M::SetStyle).Default(smsLabelOrValue),
     Property(u"Angle", &M::Angle, &M::SetAngle).Default(0),
     Property(u"Arrow", &M::Arrow, &M::SetArrow),
-    Property(u"ArrowLength", &M::ArrowLength, &M::SetArrowLength).Stored(false),
+    Property(u"ArrowLength", &M::ArrowLength, &M::SetArrowLength).NoDefault().Stored(false),
     Property(u"AutoHide", &M::AutoHide, &M::SetAutoHide).Default(maHide),
     Property(u"AutoPosition", &M::AutoPosition, &M::SetAutoPosition).Default(true),
     Property(u"BackColor", &M::BackColor, &M::SetBackColor).Default(TSeriesMarks::kMarksColor),
@@ -242,9 +68,7 @@ KEL_PROPERTIES(
     Property(u"MultiLine", &M::MultiLine, &M::SetMultiLine).Default(false),
     Property(u"SoftClip", &M::SoftClip, &M::SetSoftClip).Default(false),
     Property(u"Symbol", &M::Symbol, &M::SetSymbol),
-    Property(u"TextAlign", &M::TextAlign, &M::SetTextAlign)
-        .NoDefault()
-        .Stored(&M::IsTextAlignStored),
+    Property(u"TextAlign", &M::TextAlign, &M::SetTextAlign).Default(taCenter),
     Property(u"UseSeriesTransparency", &M::UseSeriesTransparency, &M::SetUseSeriesTransparency)
         .Default(true),
     Property(u"Color", &M::Color, &M::SetColor).Default(TSeriesMarks::kMarksColor))
@@ -383,13 +207,5 @@ void RegisterSeriesMarksClasses() {
                    &TSeriesPointer::StaticClassInfo(), &TCallout::StaticClassInfo(),
                    &TMarksCallout::StaticClassInfo(), &TSeriesLegend::StaticClassInfo()});
 }
-
-// --- TSeriesLegend ---
-
-using G = TSeriesLegend;
-KEL_PROPERTIES(
-    TSeriesLegend, Property(u"Picture", &G::Picture, &G::SetPicture).Stored(&G::HasPicture),
-    Property(u"Text", &G::Text, &G::SetText),
-    Property(u"Visible", &G::Visible, &G::SetVisible).NoDefault().Stored(&G::IsVisibleStored))
 
 }  // namespace kel

@@ -26,18 +26,20 @@ std::unique_ptr<S> NewHiddenShadow(TNotifyEvent onChange) {
 
 using P = TSeriesPointer;
 KEL_PROPERTIES(
-    TSeriesPointer, Property(u"Brush", &P::Brush, &P::SetBrush),
+    TSeriesPointer,
+    Property(u"Brush", &P::Brush, &P::SetBrush),
     Property(u"Dark3D", &P::Dark3D, &P::SetDark3D).Default(true),
     Property(u"Depth", &P::Depth, &P::SetDepth).Default(0),
     Property(u"Draw3D", &P::Draw3D, &P::SetDraw3D).Default(true),
     Property(u"Emboss", &P::Emboss, &P::SetEmboss),
     Property(u"FullGradient", &P::FullGradient, &P::SetFullGradient)
         .NoDefault()
-        .Stored(&P::IsFullGradientStored),
+        .StoredUnlessEqual(&P::DefaultFullGradient),
     Property(u"Gradient", &P::Gradient, &P::SetGradient),
     Property(u"HorizSize", &P::HorizSize, &P::SetHorizSize).Default(4),
     Property(u"InflateMargins", &P::InflateMargins, &P::SetInflateMargins).NoDefault(),
-    Property(u"Pen", &P::Pen, &P::SetPen), Property(u"Picture", &P::Picture, &P::SetPicture),
+    Property(u"Pen", &P::Pen, &P::SetPen),
+    Property(u"Picture", &P::Picture, &P::SetPicture),
     Property(u"Shadow", &P::Shadow, &P::SetShadow),
     Property(u"Style", &P::Style, &P::SetStyle).NoDefault(),
     Property(u"Transparency", &P::Transparency, &P::SetTransparency).Default(0),
@@ -111,61 +113,6 @@ void TSeriesPointer::Assign(const TPersistent* source) {
     if (pointer->FEmboss) Emboss()->Assign(pointer->FEmboss.get());
     if (pointer->FShadow) Shadow()->Assign(pointer->FShadow.get());
     if (pointer->FPicture) Picture()->Assign(pointer->FPicture.get());
-  }
-  inherited::Assign(source);
-}
-
-// --- TCallout ---
-
-using C = TCallout;
-KEL_PROPERTIES(TCallout, Redeclared(u"Draw3D").Default(false),
-               Redeclared(u"InflateMargins").Default(true),
-               Redeclared(u"Style").Default(psRectangle),
-               Property(u"Arrow", &C::Arrow, &C::SetArrow),
-               Property(u"ArrowHead", &C::ArrowHead, &C::SetArrowHead).Default(ahNone),
-               Property(u"ArrowHeadSize", &C::ArrowHeadSize, &C::SetArrowHeadSize).Default(8),
-               Property(u"Distance", &C::Distance, &C::SetDistance).Default(0))
-
-TCallout::TCallout(TChartSeries* series)
-    : TSeriesPointer(series), FArrow(std::make_unique<TWhitePen>(OnChange())) {
-  SetInflateMargins(true);
-  AssignDefaultFullGradient(true);
-  SetStyle(psRectangle);
-  FVisible = true;
-  SetDraw3D(false);
-  Brush()->AssignDefaultColor(clBlack);
-}
-
-TCallout::~TCallout() = default;
-
-void TCallout::SetArrow(TWhitePen* value) {
-  FArrow->Assign(value);
-}
-
-void TCallout::Assign(const TPersistent* source) {
-  if (const auto* callout = dynamic_cast<const TCallout*>(source)) {
-    FArrow->Assign(callout->FArrow.get());
-    FArrowHead = callout->FArrowHead;
-    FArrowHeadSize = callout->FArrowHeadSize;
-    FDistance = callout->FDistance;
-  }
-  inherited::Assign(source);
-}
-
-// --- TMarksCallout ---
-
-KEL_PROPERTIES(TMarksCallout, Property(u"Length", &TMarksCallout::Length, &TMarksCallout::SetLength)
-                                  .NoDefault()
-                                  .Stored(&TMarksCallout::IsLengthStored))
-
-TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series) {
-  FVisible = false;
-  DefaultVisible = false;
-}
-
-void TMarksCallout::Assign(const TPersistent* source) {
-  if (const auto* callout = dynamic_cast<const TMarksCallout*>(source)) {
-    FLength = callout->FLength;
   }
   inherited::Assign(source);
 }

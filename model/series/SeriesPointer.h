@@ -1,5 +1,4 @@
-// The pointer shape base that series draw their points with, the callout
-// that links a mark to its point, and the marks' own callout.
+// The pointer shape base that series draw their points with.
 #pragma once
 
 #include <cstdint>
@@ -14,12 +13,23 @@ class TKelEmboss;
 class TKelGradient;
 class TKelPicture;
 class TKelShadow;
-class TWhitePen;
 
-KEL_ENUM(TSeriesPointerStyle, psRectangle, psCircle, psTriangle, psDownTriangle, psCross,
-         psDiagCross, psStar, psDiamond, psSmallDot, psNothing, psLeftTriangle, psRightTriangle,
-         psHexagon, psVisual, psDonut)
-KEL_ENUM(TArrowHeadStyle, ahNone, ahLine, ahSolid)
+KEL_ENUM(TSeriesPointerStyle,
+         psRectangle,
+         psCircle,
+         psTriangle,
+         psDownTriangle,
+         psCross,
+         psDiagCross,
+         psStar,
+         psDiamond,
+         psSmallDot,
+         psNothing,
+         psLeftTriangle,
+         psRightTriangle,
+         psHexagon,
+         psVisual,
+         psDonut)
 
 class TSeriesPointer : public TKelCustomShapeBrushPen {
   KEL_CLASS(TSeriesPointer, TKelCustomShapeBrushPen)
@@ -42,7 +52,6 @@ class TSeriesPointer : public TKelCustomShapeBrushPen {
   // Sets FullGradient and the default it is written against.
   void AssignDefaultFullGradient(bool value);
   bool DefaultFullGradient = false;
-  bool IsFullGradientStored() const { return FFullGradient != DefaultFullGradient; }
   int32_t HorizSize() const { return FHorizSize; }
   void SetHorizSize(int32_t value);
   bool InflateMargins() const { return FInflateMargins; }
@@ -84,48 +93,6 @@ class TSeriesPointer : public TKelCustomShapeBrushPen {
   TSeriesPointerStyle FStyle = psRectangle;
   TKelTransparency FTransparency = 0;
   int32_t FVertSize = 4;
-};
-
-class TCallout : public TSeriesPointer {
-  KEL_CLASS(TCallout, TSeriesPointer)
-
- public:
-  explicit TCallout(TChartSeries* series);
-  ~TCallout() override;
-
-  TWhitePen* Arrow() const { return FArrow.get(); }
-  void SetArrow(TWhitePen* value);
-  TArrowHeadStyle ArrowHead() const { return FArrowHead; }
-  void SetArrowHead(TArrowHeadStyle value) { SetAndNotify(FArrowHead, value); }
-  int32_t ArrowHeadSize() const { return FArrowHeadSize; }
-  void SetArrowHeadSize(int32_t value) { SetAndNotify(FArrowHeadSize, value); }
-  int32_t Distance() const { return FDistance; }
-  void SetDistance(int32_t value) { SetAndNotify(FDistance, value); }
-
-  void Assign(const TPersistent* source) override;
-
- private:
-  std::unique_ptr<TWhitePen> FArrow;
-  TArrowHeadStyle FArrowHead = ahNone;
-  int32_t FArrowHeadSize = 8;
-  int32_t FDistance = 0;
-};
-
-class TMarksCallout : public TCallout {
-  KEL_CLASS(TMarksCallout, TCallout)
-
- public:
-  explicit TMarksCallout(TChartSeries* series);
-
-  int32_t Length() const { return FLength; }
-  void SetLength(int32_t value) { SetAndNotify(FLength, value); }
-  int32_t DefaultLength = 8;
-  bool IsLengthStored() const { return FLength != DefaultLength; }
-
-  void Assign(const TPersistent* source) override;
-
- private:
-  int32_t FLength = 8;
 };
 
 }  // namespace kel

@@ -6,9 +6,7 @@
 #include "model/attributes/Pen.h"
 #include "model/attributes/Shadow.h"
 #include "model/series/SeriesMarks.h"
-#include "model/series/SeriesRows.h"
 #include "model/series/SeriesSharing.h"
-#include "persist/ClassRegistry.h"
 
 namespace kel {
 
@@ -19,22 +17,27 @@ constexpr int32_t kBarCalloutLength = 20;
 
 }  // namespace
 
-namespace sr = series_rows;
 using B = TCustomBarSeries;
 KEL_PROPERTIES(
-    TCustomBarSeries, sr::Active(), Property(u"BarBrush", &B::Brush, &B::SetBrush),
+    TCustomBarSeries,
+    Published({u"Active"}),
+    Property(u"BarBrush", &B::Brush, &B::SetBrush),
     Property(u"BarPen", &B::Pen, &B::SetPen),
-    Property(u"BevelSize", &B::FBevelSize, &B::FBevelSize).Default(1), sr::ColorEachPoint(),
-    sr::ColorSource(), Property(u"ConePercent", &B::FConePercent, &B::FConePercent).Default(0),
-    sr::Cursor(), Property(u"DarkPen", &B::FDarkPen, &B::FDarkPen).Default(0), sr::Depth(),
-    sr::HorizAxis(), sr::Marks(), sr::ParentChart(), sr::DataSource(), sr::PercentFormat(),
-    Property(u"RoundSize", &B::FRoundSize, &B::FRoundSize).Default(16), sr::SeriesColor(),
-    sr::ShowInLegend(), sr::Title(), sr::Transparency(), sr::ValueFormat(), sr::VertAxis(),
-    sr::XLabelsSource(), sr::AfterDrawValues(), sr::BeforeDrawValues(), sr::OnAfterAdd(),
-    sr::OnBeforeAdd(), sr::OnClearValues(), sr::OnClick(), sr::OnDblClick(), sr::OnGetMarkText(),
-    sr::OnMouseEnter(), sr::OnMouseLeave(),
+    Property(u"BevelSize", &B::FBevelSize, &B::FBevelSize).Default(1),
+    Published({u"ColorEachPoint", u"ColorSource"}),
+    Property(u"ConePercent", &B::FConePercent, &B::FConePercent).Default(0),
+    Published({u"Cursor"}),
+    Property(u"DarkPen", &B::FDarkPen, &B::FDarkPen).Default(0),
+    Published({u"Depth", u"HorizAxis", u"Marks", u"ParentChart", u"DataSource", u"PercentFormat"}),
+    Property(u"RoundSize", &B::FRoundSize, &B::FRoundSize).Default(16),
+    Published({u"SeriesColor", u"ShowInLegend", u"Title", u"Transparency", u"ValueFormat",
+               u"VertAxis", u"XLabelsSource", u"AfterDrawValues", u"BeforeDrawValues",
+               u"OnAfterAdd", u"OnBeforeAdd", u"OnClearValues", u"OnClick", u"OnDblClick",
+               u"OnGetMarkText", u"OnMouseEnter", u"OnMouseLeave"}),
     Property(u"AutoBarSize", &B::FAutoBarSize, &B::FAutoBarSize).Default(false),
-    Property(u"AutoMarkPosition", &B::AutoMarkPosition, &B::SetAutoMarkPosition).Stored(false),
+    Property(u"AutoMarkPosition", &B::AutoMarkPosition, &B::SetAutoMarkPosition)
+        .NoDefault()
+        .Stored(false),
     Property(u"BarRound", &B::FBarRound, &B::FBarRound).Default(brAtValue),
     Property(u"BarStyle", &B::BarStyle, &B::SetBarStyle).Default(bsRectangle),
     Property(u"BarWidthPercent", &B::FBarWidthPercent, &B::FBarWidthPercent).Default(70),
@@ -53,8 +56,9 @@ KEL_PROPERTIES(
     Property(u"StackGroup", &B::FStackGroup, &B::FStackGroup).Default(0),
     Property(u"TickLines", &B::TickLines, &B::SetTickLines),
     Property(u"UseYOrigin", &B::FUseYOrigin, &B::FUseYOrigin).Default(true),
-    Property(u"YOrigin", &B::FYOrigin, &B::FYOrigin), sr::XValues(), sr::YValues(),
-    Property(u"OnGetBarStyle", &B::OnGetBarStyle, &B::OnGetBarStyle))
+    Property(u"YOrigin", &B::FYOrigin, &B::FYOrigin),
+    Published({u"XValues", u"YValues"}),
+    Property(u"OnGetBarStyle", &B::FOnGetBarStyle, &B::FOnGetBarStyle))
 
 TCustomBarSeries::TCustomBarSeries(TComponent* owner)
     : TChartSeries(owner),
@@ -150,30 +154,28 @@ void TCustomBarSeries::SetTickLines(TKelHiddenPen* value) {
   TickLines()->Assign(value);
 }
 
-KEL_PROPERTIES(TBarSeries, Property(u"CustomBarWidth", &TBarSeries::FCustomBarWidth,
-                                    &TBarSeries::FCustomBarWidth)
-                               .Default(0))
+KEL_PROPERTIES(TBarSeries,
+               Property(u"CustomBarWidth",
+                        &TBarSeries::FCustomBarWidth,
+                        &TBarSeries::FCustomBarWidth)
+                   .Default(0))
 
 TBarSeries::TBarSeries(TComponent* owner) : TCustomBarSeries(owner) {
   Gradient()->SetDirection(gdTopBottom);
   YValues()->SetName(u"Bar");
 }
 
-KEL_PROPERTIES(THorizBarSeries, Property(u"CustomBarHeight", &THorizBarSeries::FCustomBarHeight,
-                                         &THorizBarSeries::FCustomBarHeight)
-                                    .Default(0))
+KEL_PROPERTIES(THorizBarSeries,
+               Property(u"CustomBarHeight",
+                        &THorizBarSeries::FCustomBarHeight,
+                        &THorizBarSeries::FCustomBarHeight)
+                   .Default(0))
 
 THorizBarSeries::THorizBarSeries(TComponent* owner) : TCustomBarSeries(owner) {
   SetHorizontal();
-  XValues()->SetOrder(loNone);
-  YValues()->SetOrder(loAscending);
   // Only the value: every horizontal bar series writes Gradient.Direction.
   Gradient()->SetDirection(gdLeftRight);
   XValues()->SetName(u"Bar");
-}
-
-void RegisterBarSeriesClasses() {
-  RegisterClasses({&TBarSeries::StaticClassInfo(), &THorizBarSeries::StaticClassInfo()});
 }
 
 }  // namespace kel

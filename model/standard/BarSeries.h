@@ -15,8 +15,21 @@ class TKelHiddenPen;
 class TKelShadow;
 
 KEL_ENUM(TBarRound, brNone, brAtValue, brBothEnds)
-KEL_ENUM(TBarStyle, bsRectangle, bsPyramid, bsInvPyramid, bsCilinder, bsEllipse, bsArrow,
-         bsRectGradient, bsCone, bsBevel, bsSlantCube, bsDiamond, bsInvArrow, bsInvCone, bsCustom,
+KEL_ENUM(TBarStyle,
+         bsRectangle,
+         bsPyramid,
+         bsInvPyramid,
+         bsCilinder,
+         bsEllipse,
+         bsArrow,
+         bsRectGradient,
+         bsCone,
+         bsBevel,
+         bsSlantCube,
+         bsDiamond,
+         bsInvArrow,
+         bsInvCone,
+         bsCustom,
          bsRoundRectangle)
 KEL_ENUM(TMarksLocation, mlStart, mlCenter, mlEnd)
 KEL_ENUM(TMultiBar, mbNone, mbSide, mbStacked, mbStacked100, mbSideAll, mbSelfStack)
@@ -28,25 +41,7 @@ class TCustomBarSeries : public TChartSeries {
   explicit TCustomBarSeries(TComponent* owner);
   ~TCustomBarSeries() override;
 
-  bool FAutoBarSize = false;
-  TBarRound FBarRound = brAtValue;
-  int32_t FBarWidthPercent = 70;
-  int32_t FBevelSize = 1;
-  int32_t FConePercent = 0;
-  bool FDark3D = true;
-  int32_t FDarkPen = 0;
-  int32_t FDepthPercent = 100;
-  bool FGradientRelative = false;
-  TMarksLocation FMarksLocation = mlEnd;
-  bool FMarksOnBar = false;
-  int32_t FOffsetPercent = 0;
-  int32_t FRoundSize = 16;
-  int32_t FSides = 32;
-  int32_t FStackGroup = 0;
-  bool FUseYOrigin = true;
-  double FYOrigin = 0;
   bool CalcVisiblePoints = true;
-  TMethod OnGetBarStyle;
 
   // Back to bsRectangle from another style hides the gradient.
   TBarStyle BarStyle() const { return FBarStyle; }
@@ -81,6 +76,24 @@ class TCustomBarSeries : public TChartSeries {
   // Copies the layout into every bar of the chart that is of this class.
   void ShareLayout();
 
+  bool FAutoBarSize = false;
+  TBarRound FBarRound = brAtValue;
+  int32_t FBarWidthPercent = 70;
+  int32_t FBevelSize = 1;
+  int32_t FConePercent = 0;
+  bool FDark3D = true;
+  int32_t FDarkPen = 0;
+  int32_t FDepthPercent = 100;
+  bool FGradientRelative = false;
+  TMarksLocation FMarksLocation = mlEnd;
+  bool FMarksOnBar = false;
+  int32_t FOffsetPercent = 0;
+  int32_t FRoundSize = 16;
+  int32_t FSides = 32;
+  int32_t FStackGroup = 0;
+  bool FUseYOrigin = true;
+  double FYOrigin = 0;
+  TMethod FOnGetBarStyle;
   TBarStyle FBarStyle = bsRectangle;
   TMultiBar FMultiBar = mbSide;
   bool FSideMargins = true;
@@ -107,8 +120,5 @@ class THorizBarSeries : public TCustomBarSeries {
 
   int32_t FCustomBarHeight = 0;
 };
-
-// Registers the bar series by name.
-void RegisterBarSeriesClasses();
 
 }  // namespace kel

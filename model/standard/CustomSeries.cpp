@@ -14,9 +14,31 @@ constexpr TColor kAreaBrushColor = static_cast<TColor>(0x808080);
 
 }  // namespace
 
-KEL_PROPERTIES(TSeriesPointerItems)
-KEL_PROPERTIES(TCustomLineSeries)
-KEL_PROPERTIES(TCustomSeries)
+// Declared for the line, point and area series to publish.
+using C = TCustomSeries;
+KEL_PROPERTIES(
+    TCustomSeries,
+    Declared(Property(u"OnGetPointerStyle", &C::FOnGetPointerStyle, &C::FOnGetPointerStyle)),
+    Declared(Property(u"ColorEachLine", &C::FColorEachLine, &C::FColorEachLine).Default(true)),
+    Declared(Property(u"Emboss", &C::Emboss, &C::SetEmboss)),
+    Declared(Property(u"Gradient", &C::Gradient, &C::SetGradient)),
+    Declared(Property(u"Shadow", &C::Shadow, &C::SetShadow)),
+    Declared(Property(u"Stacked", &C::Stacked, &C::SetStacked).Default(cssNone)),
+    Declared(Property(u"AreaChartBrush", &C::AreaChartBrush, &C::SetAreaChartBrush)),
+    Declared(Property(u"AreaColor", &C::FAreaColor, &C::FAreaColor).Default(clDefault)),
+    Declared(Property(u"AreaLinesPen", &C::AreaLinesPen, &C::SetAreaLinesPen)),
+    Declared(Property(u"ClickableLine", &C::FClickableLine, &C::FClickableLine).Default(true)),
+    Declared(Property(u"Dark3D", &C::FDark3D, &C::FDark3D).Default(true)),
+    // Written unless switched off: the writer's default is False.
+    Declared(Property(u"DrawArea", &C::FDrawArea, &C::FDrawArea).Default(false)),
+    Declared(Property(u"DrawStyle", &C::FDrawStyle, &C::FDrawStyle).Default(dsSegments)),
+    Declared(Property(u"InflateMargins", &C::FInflateMargins, &C::FInflateMargins).Default(true)),
+    Declared(Property(u"LineBrush", &C::LineBrush, &C::SetLineBrush).Default(bsSolid)),
+    Declared(Property(u"LineHeight", &C::FLineHeight, &C::FLineHeight).Default(0)),
+    Declared(Property(u"OutLine", &C::OutLine, &C::SetOutLine)),
+    Declared(Property(u"Pointer", &C::Pointer, &C::SetPointer)),
+    Declared(Property(u"PointerBehind", &C::FPointerBehind, &C::FPointerBehind).Default(false)),
+    Declared(Property(u"OnClickPointer", &C::FOnClickPointer, &C::FOnClickPointer)))
 
 TCustomSeries::TCustomSeries(TComponent* owner)
     : TCustomLineSeries(owner),

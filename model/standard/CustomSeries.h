@@ -1,17 +1,16 @@
-// The bases of the line-like series: TCustomLineSeries (null handling and the
-// line pen, shared with the fast line) and TCustomSeries (pointer, area
-// brush, stairs, stacking), with the pointer that such series own.
+// The base of the line, point and area series: pointer, area brush, outline
+// and stacking.
 //
 // Plain settings that nothing else depends on are fields that the property
-// tables read and write directly; a series is repainted by its chart.
+// table reads and writes directly; a series is repainted by its chart.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 
 #include "model/attributes/Brush.h"
-#include "model/series/ChartSeries.h"
-#include "model/series/SeriesPointer.h"
+#include "model/standard/CustomLineSeries.h"
+#include "model/standard/SeriesPointerItems.h"
 
 namespace kel {
 
@@ -22,33 +21,6 @@ class TKelShadow;
 
 KEL_ENUM(TCustomSeriesStack, cssNone, cssOverlap, cssStack, cssStack100)
 KEL_ENUM(TCustomSeriesDrawStyle, dsSegments, dsAll, dsCurve)
-KEL_ENUM(TTreatNullsStyle, tnDontPaint, tnSkip, tnIgnore)
-
-// The pointer a line, point or area series draws its points with.
-class TSeriesPointerItems : public TSeriesPointer {
-  KEL_CLASS(TSeriesPointerItems, TSeriesPointer)
-
- public:
-  using TSeriesPointer::TSeriesPointer;
-};
-
-class TCustomLineSeries : public TChartSeries {
-  KEL_CLASS(TCustomLineSeries, TChartSeries)
-
- public:
-  explicit TCustomLineSeries(TComponent* owner) : TChartSeries(owner) {}
-
-  // The element's pen.
-  TKelPen* LinePen() const { return Pen(); }
-  void SetLinePen(TKelPen* value) { SetPen(value); }
-
-  TTreatNullsStyle FTreatNulls = tnDontPaint;
-  int32_t FClickTolerance = 0;
-  bool FInvertedStairs = false;
-  bool FStairs = false;
-  bool AllowSinglePoint = true;
-  bool DrawBetweenPoints = false;
-};
 
 class TCustomSeries : public TCustomLineSeries {
   KEL_CLASS(TCustomSeries, TCustomLineSeries)
@@ -56,20 +28,6 @@ class TCustomSeries : public TCustomLineSeries {
  public:
   explicit TCustomSeries(TComponent* owner);
   ~TCustomSeries() override;
-
-  bool FClickableLine = true;
-  bool FColorEachLine = true;
-  bool FDark3D = true;
-  bool FDrawArea = false;
-  bool FDrawLine = false;
-  TCustomSeriesDrawStyle FDrawStyle = dsSegments;
-  bool FInflateMargins = true;
-  int32_t FLineHeight = 0;
-  bool FPointerBehind = false;
-  bool FSmoothed = false;
-  TColor FAreaColor = clDefault;
-  TMethod OnClickPointer;
-  TMethod OnGetPointerStyle;
 
   // Copied into every series of the chart whose class is this one's or an
   // ancestor of it.
@@ -100,7 +58,21 @@ class TCustomSeries : public TCustomLineSeries {
   // The pointer draws on the series' chart.
   void SetParentChart(TCustomAxisPanel* value) override;
 
+ protected:
+  bool FClickableLine = true;
+  bool FDrawArea = false;
+  bool FDrawLine = false;
+
  private:
+  bool FColorEachLine = true;
+  bool FDark3D = true;
+  TCustomSeriesDrawStyle FDrawStyle = dsSegments;
+  bool FInflateMargins = true;
+  int32_t FLineHeight = 0;
+  bool FPointerBehind = false;
+  TColor FAreaColor = clDefault;
+  TMethod FOnClickPointer;
+  TMethod FOnGetPointerStyle;
   TCustomSeriesStack FStacked = cssNone;
   std::unique_ptr<TSeriesPointerItems> FPointer;
   std::unique_ptr<TKelEmboss> FEmboss;

@@ -2,7 +2,7 @@
 // the series colour.
 #pragma once
 
-#include "model/standard/CustomSeries.h"
+#include "model/standard/CustomLineSeries.h"
 
 namespace kel {
 
@@ -15,22 +15,20 @@ class TFastLineSeries : public TCustomLineSeries {
  public:
   explicit TFastLineSeries(TComponent* owner);
 
-  bool FAutoRepaint = true;
-  bool FDrawAllPoints = true;
-  TDrawAllPointsStyle FDrawAllPointsStyle = daFirst;
-  TFastLineDrawStyle FDrawStyle = flSegments;
-  bool FFastPen = false;
-  bool FIgnoreNulls = true;
-
   // The series colour, chosen or assigned by the chart, is also the line
   // pen's colour; a whole new pen gives the series its colour.
   void SetSeriesColor(TColor value) override;
   void SetAutomaticColor(TColor value) override;
   void SetPen(TKelPen* value) override;
   void SetParentChart(TCustomAxisPanel* value) override;
-};
 
-// Registers the fast line series by name.
-void RegisterFastLineSeriesClasses();
+ private:
+  bool FAutoRepaint = true;
+  bool FDrawAllPoints = true;
+  TDrawAllPointsStyle FDrawAllPointsStyle = daFirst;
+  TFastLineDrawStyle FDrawStyle = flSegments;
+  bool FFastPen = false;
+  bool FIgnoreNulls = true;
+};
 
 }  // namespace kel

@@ -1,20 +1,17 @@
 #include "model/standard/PieSeries.h"
 
-#include "model/chart/AxisPanel.h"
 #include "model/attributes/Brush.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
+#include "model/chart/AxisPanel.h"
 #include "model/series/SeriesMarks.h"
-#include "model/series/SeriesRows.h"
-#include "model/series/SeriesSharing.h"
-#include "persist/ClassRegistry.h"
+#include "model/standard/CircularFrame.h"
 
 namespace kel {
 
 namespace {
 
 constexpr int32_t kPieCalloutLength = 8;
-constexpr int32_t kFullCircle = 360;
 constexpr int32_t kPieFrameWidth = 4;
 
 struct TFrameColors {
@@ -30,100 +27,39 @@ void SetGradientColors(TKelBrush& brush, const TFrameColors& colors) {
 
 }  // namespace
 
-// --- TCircledSeries ---
-
-KEL_PROPERTIES(TCircledSeries)
-
-TCircledSeries::TCircledSeries(TComponent* owner)
-    : TChartSeries(owner),
-      FEmboss(std::make_unique<TCircledEmboss>([this] { Repaint(); })),
-      FShadow(std::make_unique<TCircledShadow>([this] { Repaint(); })) {
-  XValues()->SetName(u"Angle");
-}
-
-TCircledSeries::~TCircledSeries() = default;
-
-void TCircledSeries::ForEachRelated(const std::function<void(TCircledSeries&)>& apply) {
-  ForEachSeriesOfChart(*this, [this, &apply](TChartSeries& other) {
-    auto* circled = dynamic_cast<TCircledSeries*>(&other);
-    if (circled != nullptr && IsOfOwnOrAncestorClass(*this, other)) apply(*circled);
-  });
-}
-
-void TCircledSeries::SetCircled(bool value) {
-  const bool changed = FCircled != value;
-  FCircled = value;
-  ForEachRelated([value](TCircledSeries& series) {
-    series.FCircled = value;
-    if (!series.ComponentState().Contains(csLoading)) {
-      series.FCustomXRadius = 0;
-      series.FCustomYRadius = 0;
-    }
-  });
-  if (changed) Repaint();
-}
-
-void TCircledSeries::SetUniqueCustomRadius(bool value) {
-  FUniqueCustomRadius = value;
-  ForEachRelated([value](TCircledSeries& series) { series.FUniqueCustomRadius = value; });
-}
-
-void TCircledSeries::SetCustomXRadius(int32_t value) {
-  FCustomXRadius = value;
-  if (FUniqueCustomRadius) {
-    ForEachRelated([value](TCircledSeries& series) { series.FCustomXRadius = value; });
-  }
-  Repaint();
-}
-
-void TCircledSeries::SetCustomYRadius(int32_t value) {
-  FCustomYRadius = value;
-  if (FUniqueCustomRadius) {
-    ForEachRelated([value](TCircledSeries& series) { series.FCustomYRadius = value; });
-  }
-  Repaint();
-}
-
-void TCircledSeries::SetRotationAngle(int32_t value) {
-  FRotationAngle = value % kFullCircle;
-  Repaint();
-}
-
-// --- TPieSeries ---
-
-namespace sr = series_rows;
-using C = TCircledSeries;
 using P = TPieSeries;
-KEL_PROPERTIES(
-    TPieSeries, sr::ColorSource(), sr::Cursor(), sr::Marks(), sr::ParentChart(), sr::DataSource(),
-    sr::PercentFormat(), sr::SeriesColor(), sr::ShowInLegend(), sr::Title(), sr::ValueFormat(),
-    sr::XLabelsSource(), sr::XValues(), sr::YValues(), sr::AfterDrawValues(),
-    sr::BeforeDrawValues(), sr::OnAfterAdd(), sr::OnBeforeAdd(), sr::OnClearValues(), sr::OnClick(),
-    sr::OnDblClick(), sr::OnGetMarkText(), sr::OnMouseEnter(), sr::OnMouseLeave(),
-    Property(u"Circled", &C::Circled, &C::SetCircled).Default(true),
-    Property(u"CustomXRadius", &C::CustomXRadius, &C::SetCustomXRadius).Default(0),
-    Property(u"CustomYRadius", &C::CustomYRadius, &C::SetCustomYRadius).Default(0),
-    Property(u"UniqueCustomRadius", &C::UniqueCustomRadius, &C::SetUniqueCustomRadius)
-        .Default(true),
-    Property(u"Emboss", &C::Emboss, &C::SetEmboss), Property(u"Shadow", &C::Shadow, &C::SetShadow),
-    sr::Active(), Property(u"AngleSize", &P::FAngleSize, &P::FAngleSize).Default(kFullCircle),
-    Property(u"AutoMarkPosition", &P::AutoMarkPosition, &P::SetAutoMarkPosition).Stored(false),
-    Property(u"Bevel", &P::Bevel, &P::SetBevel),
-    Property(u"BevelPercent", &P::FBevelPercent, &P::FBevelPercent).Default(0),
-    Property(u"CircleBackColor", &C::FCircleBackColor, &C::FCircleBackColor).Default(clDefault),
-    sr::ColorEachPoint(), Property(u"Dark3D", &P::FDark3D, &P::FDark3D).Default(true),
-    Property(u"DarkPen", &P::FDarkPen, &P::FDarkPen).Default(0),
-    Property(u"EdgeStyle", &P::FEdgeStyle, &P::FEdgeStyle).Default(edNone),
-    Property(u"ExplodeBiggest", &P::FExplodeBiggest, &P::FExplodeBiggest).Default(0),
-    Property(u"Frame", &P::Frame, &P::SetFrame).Stored(&P::HasFrame),
-    Property(u"Gradient", &P::Gradient, &P::SetGradient),
-    Property(u"GradientBright", &P::FGradientBright, &P::FGradientBright).Default(0),
-    Property(u"MultiPie", &P::FMultiPie, &P::FMultiPie).Default(mpAutomatic),
-    Property(u"OtherSlice", &P::OtherSlice, &P::SetOtherSlice),
-    Property(u"PieMarks", &P::PieMarks, &P::SetPieMarks), Property(u"PiePen", &P::Pen, &P::SetPen),
-    Property(u"PieValues", &P::YValues, &P::SetYValues).Stored(false),
-    Property(u"RotationAngle", &C::RotationAngle, &C::SetRotationAngle).Default(0),
-    sr::Transparency(), Property(u"UsePatterns", &P::FUsePatterns, &P::FUsePatterns).Default(false))
+KEL_PROPERTIES(TPieSeries,
+               Published({u"ColorSource",   u"Cursor",          u"Marks",
+                          u"ParentChart",   u"DataSource",      u"PercentFormat",
+                          u"SeriesColor",   u"ShowInLegend",    u"Title",
+                          u"ValueFormat",   u"XLabelsSource",   u"XValues",
+                          u"YValues",       u"AfterDrawValues", u"BeforeDrawValues",
+                          u"OnAfterAdd",    u"OnBeforeAdd",     u"OnClearValues",
+                          u"OnClick",       u"OnDblClick",      u"OnGetMarkText",
+                          u"OnMouseEnter",  u"OnMouseLeave",    u"Circled",
+                          u"CustomXRadius", u"CustomYRadius",   u"UniqueCustomRadius",
+                          u"Emboss",        u"Shadow",          u"Active"}),
+               Property(u"AngleSize", &P::FAngleSize, &P::FAngleSize).Default(P::kFullCircle),
+               Property(u"AutoMarkPosition", &P::AutoMarkPosition, &P::SetAutoMarkPosition)
+                   .NoDefault()
+                   .Stored(false),
+               Property(u"Bevel", &P::Bevel, &P::SetBevel),
+               Property(u"BevelPercent", &P::FBevelPercent, &P::FBevelPercent).Default(0),
+               Published({u"CircleBackColor", u"ColorEachPoint"}),
+               Property(u"Dark3D", &P::FDark3D, &P::FDark3D).Default(true),
+               Property(u"DarkPen", &P::FDarkPen, &P::FDarkPen).Default(0),
+               Property(u"EdgeStyle", &P::FEdgeStyle, &P::FEdgeStyle).Default(edNone),
+               Property(u"ExplodeBiggest", &P::FExplodeBiggest, &P::FExplodeBiggest).Default(0),
+               Property(u"Frame", &P::Frame, &P::SetFrame).Stored(&P::HasFrame),
+               Property(u"Gradient", &P::Gradient, &P::SetGradient),
+               Property(u"GradientBright", &P::FGradientBright, &P::FGradientBright).Default(0),
+               Property(u"MultiPie", &P::FMultiPie, &P::FMultiPie).Default(mpAutomatic),
+               Property(u"OtherSlice", &P::OtherSlice, &P::SetOtherSlice),
+               Property(u"PieMarks", &P::PieMarks, &P::SetPieMarks),
+               Property(u"PiePen", &P::Pen, &P::SetPen),
+               Property(u"PieValues", &P::YValues, &P::SetYValues).Stored(false),
+               Published({u"RotationAngle", u"Transparency"}),
+               Property(u"UsePatterns", &P::FUsePatterns, &P::FUsePatterns).Default(false))
 
 TPieSeries::TPieSeries(TComponent* owner)
     : TCircledSeries(owner),
@@ -189,10 +125,6 @@ void TPieSeries::WriteSeriesData(TStream& stream) {
   const int other = XValues()->Locate(kOtherSliceX);
   if (other >= 0) Delete(other);
   inherited::WriteSeriesData(stream);
-}
-
-void RegisterPieSeriesClasses() {
-  RegisterClass<TPieSeries>();
 }
 
 }  // namespace kel

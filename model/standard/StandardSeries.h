@@ -2,10 +2,12 @@
 // series with their horizontal variants.
 #pragma once
 
+#include "model/standard/AreaSeries.h"
 #include "model/standard/BarSeries.h"
 #include "model/standard/FastLineSeries.h"
 #include "model/standard/LineSeries.h"
 #include "model/standard/PieSeries.h"
+#include "model/standard/PointSeries.h"
 
 namespace kel {
 

@@ -1,4 +1,4 @@
-#include "model/series/SeriesLabels.h"
+#include "model/series/LabelsList.h"
 
 #include <algorithm>
 
@@ -44,15 +44,6 @@ int TLabelsList::IndexOfLabel(const std::u16string& text, bool caseSensitive) co
     if (caseSensitive ? label == text : SameTextAscii(label, text)) return i;
   }
   return -1;
-}
-
-int TDataSourcesList::IndexOf(const TComponent* source) const {
-  const auto found = std::find(FItems.begin(), FItems.end(), source);
-  return found == FItems.end() ? -1 : static_cast<int>(found - FItems.begin());
-}
-
-void TDataSourcesList::Remove(const TComponent* source) {
-  std::erase(FItems, source);
 }
 
 }  // namespace kel

@@ -1,12 +1,10 @@
-// The per-point texts of a series and its list of data sources.
+// The per-point texts of a series.
 #pragma once
 
 #include <string>
 #include <vector>
 
 namespace kel {
-
-class TComponent;
 
 // Labels indexed by point; the list may be shorter than the series, and the
 // missing entries read as empty.
@@ -28,24 +26,6 @@ class TLabelsList {
 
  private:
   std::vector<std::u16string> FItems;
-};
-
-// The components a series takes its values from, in the order added: other
-// series or non-series sources.
-class TDataSourcesList {
- public:
-  int Count() const { return static_cast<int>(FItems.size()); }
-  TComponent* Get(int index) const { return FItems[static_cast<size_t>(index)]; }
-  int IndexOf(const TComponent* source) const;
-  void Add(TComponent* source) { FItems.push_back(source); }
-  void Remove(const TComponent* source);
-  void Clear() { FItems.clear(); }
-
-  auto begin() const { return FItems.begin(); }
-  auto end() const { return FItems.end(); }
-
- private:
-  std::vector<TComponent*> FItems;
 };
 
 }  // namespace kel

@@ -1,0 +1,7 @@
+#include "model/standard/SeriesPointerItems.h"
+
+namespace kel {
+
+KEL_PROPERTIES(TSeriesPointerItems)
+
+}  // namespace kel
