@@ -31,11 +31,10 @@
 //   create the sub-object on first access);
 // - setter: a data member, a member function taking the value, or omitted for
 //   a read-only property;
-// - .Default(value) or .NoDefault(). Without either, ordinal properties
-//   (integers, enumerations, Booleans, sets, characters, Int64) have no
-//   default and are always written, floats default to 0 and texts to empty,
-//   exactly like a table row whose default is "none", "0" or "empty"
-//   (kOrdinalRowsNameTheirDefault turns the ordinal case into an error);
+// - .Default(value) or .NoDefault(): an ordinal row (integers, enumerations,
+//   Booleans, sets, characters, Int64) must say one of them; floats default
+//   to 0 and texts to empty unless told otherwise, exactly like a table row
+//   whose default is "0" or "empty";
 // - .Stored(false), .Stored(&C::FBoolField) or .Stored(&C::IsXStored) (a
 //   predicate; an indexed property's predicate takes the index);
 // - .StoredUnlessEqual(&C::DefaultX): stored when the property's value
@@ -96,10 +95,6 @@
 #include "persist/TypeInfo.h"
 
 namespace kel {
-
-// When true, every new ordinal row must say .Default(v) or .NoDefault(); a row
-// without either is a std::logic_error when its table is built.
-inline constexpr bool kOrdinalRowsNameTheirDefault = false;
 
 // One row of a class's property table.
 class TPropDecl {
@@ -195,7 +190,7 @@ namespace declaration {
 // (see the top of this file).
 void FinishClassInfo(TClassInfo& info, std::initializer_list<TTableRow> rows);
 // Raises std::logic_error when a new ordinal row says neither .Default nor
-// .NoDefault; applied to every table when kOrdinalRowsNameTheirDefault is on.
+// .NoDefault, so that no table relies on an implicit rule.
 void CheckOrdinalDefaultGiven(std::u16string_view className, const TPropDecl& row);
 
 template <class T>

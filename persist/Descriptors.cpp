@@ -256,7 +256,7 @@ class TTableBuilder {
   }
 
   TPropInfo NewRow(const TPropDecl& decl) const {
-    if constexpr (kOrdinalRowsNameTheirDefault) CheckOrdinalDefaultGiven(FInfo.ClassName, decl);
+    CheckOrdinalDefaultGiven(FInfo.ClassName, decl);
     CheckRememberedDefault(decl, decl.Info);
     return decl.Info;
   }
