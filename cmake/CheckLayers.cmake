@@ -18,6 +18,10 @@ set(rules
     "platform/qt : platform Qt"
     "persist     : platform persist"
     "model       : platform persist model"
+    "model/base       : platform persist model/base"
+    "model/attributes : platform persist model/base model/attributes"
+    "model/titles     : platform persist model/base model/attributes model/titles"
+    "model/axes       : platform persist model/base model/attributes model/titles model/axes"
     "store       : platform persist model store"
     "cli         : platform persist model store cli"
     "app         : platform persist model store app Qt")
