@@ -1,5 +1,6 @@
 #include "persist/ClassRegistry.h"
 
+#include <algorithm>
 #include <mutex>
 #include <string>
 #include <unordered_map>
@@ -70,6 +71,18 @@ const TClassInfo& FindRegisteredClass(std::u16string_view name) {
   const TClassInfo* info = GetClass(name);
   if (info == nullptr) throw EClassNotFound(ClassNotFoundText(name));
   return *info;
+}
+
+std::vector<const TClassInfo*> RegisteredClasses() {
+  auto& registry = Registry();
+  std::lock_guard guard(registry.Lock);
+  std::vector<std::pair<std::u16string, const TClassInfo*>> named(registry.Classes.begin(),
+                                                                  registry.Classes.end());
+  std::sort(named.begin(), named.end());
+  std::vector<const TClassInfo*> classes;
+  classes.reserve(named.size());
+  for (const auto& entry : named) classes.push_back(entry.second);
+  return classes;
 }
 
 TClassRegistration::TClassRegistration(std::initializer_list<const TClassInfo*> classes)

@@ -23,6 +23,8 @@ void UnRegisterClasses(std::initializer_list<const TClassInfo*> classes);
 const TClassInfo* GetClass(std::u16string_view name);
 // The class registered under name; raises EClassNotFound "Class %s not found".
 const TClassInfo& FindRegisteredClass(std::u16string_view name);
+// Every registered class, ordered by name.
+std::vector<const TClassInfo*> RegisteredClasses();
 
 template <class T>
 void RegisterClass() {

@@ -38,9 +38,18 @@ using test::PropertiesText;
 
 class PictureTest : public ::testing::Test {
  protected:
+  // The filter class and, when nothing registered it before, its base leave
+  // the registry with the suite, so that later tests see the model's classes
+  // only.
   static void SetUpTestSuite() {
-    static const TClassRegistration registration{&TTestBlurFilter::StaticClassInfo()};
+    baseWasRegistered = GetClass(TKelFilter::kClassName) != nullptr;
+    RegisterClass<TTestBlurFilter>();
   }
+  static void TearDownTestSuite() {
+    UnRegisterClass(TTestBlurFilter::StaticClassInfo());
+    if (!baseWasRegistered) UnRegisterClass(TKelFilter::StaticClassInfo());
+  }
+  static inline bool baseWasRegistered = false;
 };
 
 TGraphic Bitmap() {

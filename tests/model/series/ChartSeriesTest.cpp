@@ -33,6 +33,7 @@ class ChartSeriesTest : public ::testing::Test {
     RegisterModelClasses();
     RegisterClass<TTestSeries>();
   }
+  static void TearDownTestSuite() { UnRegisterClass(TTestSeries::StaticClassInfo()); }
 
   TTestSeries* AddSeries(const std::u16string& name) {
     auto* series = new TTestSeries(&FChart);
