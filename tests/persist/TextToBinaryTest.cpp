@@ -111,7 +111,8 @@ TEST(ComponentTextToBinary, RecordHeaders) {
                       "00")));
 }
 
-// The worked example of the text form, and a text using every kind of value.
+// A chart in text form with an axis and a series holding a data block, and
+// a text using every kind of value.
 const char* const kExampleTexts[] = {
     R"(object TChart
   Left = 0
