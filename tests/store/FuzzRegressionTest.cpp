@@ -40,7 +40,9 @@ TEST_P(FuzzRegressionTest, ConvertsOrEndsInItsMessage) {
     message = e.what();
   }
   EXPECT_EQ(message, expectedMessage);
-  if (!expectedMessage.empty()) EXPECT_EQ(output.Size(), 0);
+  if (!expectedMessage.empty()) {
+    EXPECT_EQ(output.Size(), 0);
+  }
 }
 
 // Every input and every message file, so that a message without its input fails.
