@@ -1,22 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the unit and
-# golden tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a bounded run of every fuzz target.
+# golden tests and the corpus replays, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded run of every fuzz target. Prints
+# the time of each stage at its end.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/install-deps.sh
+source scripts/stage.sh
 export QT_QPA_PLATFORM=offscreen
 
-echo "== Release build and tests"
-scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
-ctest --test-dir build --output-on-failure -j2
-
-echo "== Tests under ASan and UBSan"
-scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEL_SANITIZE=ON -DKEL_BENCH=OFF
+stage "Install" scripts/install-deps.sh
+stage "Release build" scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
+stage "Release tests" ctest --test-dir build --output-on-failure -j2
+stage "ASan and UBSan build" scripts/build-sanitized.sh build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j2
-
-echo "== Fuzzing"
-scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
-echo "All tests passed."
+  stage "ASan and UBSan tests" ctest --test-dir build-asan --output-on-failure -j2
+stage "Fuzzing" scripts/fuzz.sh "${FUZZ_SECONDS:-60}" build-asan
+echo "All tests passed. Total: $SECONDS s"

@@ -20,7 +20,7 @@ std::string Text(const std::vector<uint8_t>& bytes) {
   return {bytes.begin(), bytes.end()};
 }
 
-// The worked example stream: TChart, Width 400, Height 250, a title line.
+// A small chart stream: TChart, Width 400, Height 250, a title line.
 const char* const kExampleStream =
     "54 50 46 30 06 54 43 68 61 72 74 00"
     "05 57 69 64 74 68 03 90 01"

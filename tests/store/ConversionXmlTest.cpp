@@ -13,7 +13,7 @@ namespace {
 
 class ConversionXmlTest : public ExportChartTest {
  protected:
-  // The worked example's chart as a chart file in text form.
+  // The sales chart (see BuildSalesChart) as a chart file in text form.
   std::string WriteSalesChart() {
     BuildSalesChart();
     const std::string path = FFolder / "sales.kel";

@@ -34,7 +34,8 @@ class ExportChartTest : public ::testing::Test {
     return series;
   }
 
-  // The line and bar series of the worked example of the XML export.
+  // A sales chart: a line series with labelled points and a bar series, the
+  // chart most export tests write.
   void BuildSalesChart() {
     FSales = AddSeries<TLineSeries>(u"Series1");
     FSales->SetTitle(u"Sales");

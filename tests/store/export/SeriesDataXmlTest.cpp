@@ -1,4 +1,4 @@
-// The XML document of series values: the worked example, the title and type
+// The XML document of series values: the sales chart, the title and type
 // rules, null points, X values, single-series documents, escaping and the
 // bytes written for each declared encoding. Every document is also checked
 // with xmllint.
