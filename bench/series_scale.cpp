@@ -15,8 +15,8 @@
 #include <string>
 
 #include "bench/LineSeriesChart.h"
-#include "model/chart/Chart.h"
 #include "model/catalogue/Registration.h"
+#include "model/chart/Chart.h"
 #include "store/ChartStore.h"
 
 namespace {
@@ -77,7 +77,8 @@ struct TMeasure {
   double NsPerPoint() const { return Best.Seconds * 1e9 / Points; }
 };
 
-TMeasure Measure(const std::string& kelconv, const std::filesystem::path& folder,
+TMeasure Measure(const std::string& kelconv,
+                 const std::filesystem::path& folder,
                  int pointsPerSeries) {
   const std::string base = (folder / ("scale" + std::to_string(pointsPerSeries))).string();
   BuildChartFile(base + ".kel", pointsPerSeries);

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "bench/LineSeriesChart.h"
-#include "model/chart/Chart.h"
 #include "model/catalogue/Registration.h"
 #include "model/catalogue/SeriesGallery.h"
+#include "model/chart/Chart.h"
 #include "persist/Stream.h"
 #include "platform/Locale.h"
 #include "store/export/SeriesDataXml.h"

@@ -30,7 +30,9 @@ bool Attempt(const std::string& path, std::ostream& errors, const std::function<
   }
 }
 
-void ConvertStream(const std::string& in, const std::string& out, std::ostream& standardOutput,
+void ConvertStream(const std::string& in,
+                   const std::string& out,
+                   std::ostream& standardOutput,
                    const StreamConversion& convert) {
   TFileStream input(in, fmOpenRead | fmShareDenyWrite);
   if (out != kStandardOutput) {

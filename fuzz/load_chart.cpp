@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "model/chart/Chart.h"
 #include "model/catalogue/Registration.h"
+#include "model/chart/Chart.h"
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "store/ChartStore.h"

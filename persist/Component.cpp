@@ -15,7 +15,8 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TComponent, Property(u"Name", &TComponent::Name, &TComponent::SetName).Stored(false),
+KEL_PROPERTIES(TComponent,
+               Property(u"Name", &TComponent::Name, &TComponent::SetName).Stored(false),
                Property(u"Tag", &TComponent::Tag, &TComponent::SetTag).Default(0))
 
 bool IsValidIdentifier(std::u16string_view name) {
@@ -123,7 +124,8 @@ void TComponent::SetComponentName(const std::u16string& name) {
   if (FOwner != nullptr) FOwner->IndexAdd(this);
 }
 
-void TComponent::CheckRename(TComponent* component, const std::u16string& currentName,
+void TComponent::CheckRename(TComponent* component,
+                             const std::u16string& currentName,
                              const std::u16string& newName) {
   if (component != nullptr && component->FOwner == this && !SameTextAscii(currentName, newName) &&
       FindComponent(newName) != nullptr) {

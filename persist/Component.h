@@ -19,8 +19,18 @@ namespace kel {
 class TReader;
 class TWriter;
 
-KEL_ENUM(TComponentState, csLoading, csReading, csWriting, csDestroying, csDesigning, csAncestor,
-         csUpdating, csFixups, csFreeNotification, csInline, csDesignInstance)
+KEL_ENUM(TComponentState,
+         csLoading,
+         csReading,
+         csWriting,
+         csDestroying,
+         csDesigning,
+         csAncestor,
+         csUpdating,
+         csFixups,
+         csFreeNotification,
+         csInline,
+         csDesignInstance)
 KEL_ENUM(TComponentStyle, csInheritable, csCheckPropAvail, csSubComponent, csTransient)
 using TComponentStates = TSet<TComponentState>;
 using TComponentStyles = TSet<TComponentStyle>;
@@ -88,7 +98,8 @@ class TComponent : public TPersistent {
  protected:
   virtual void SetComponentName(const std::u16string& name);
   // Raises when a component owned by this one would get a name already taken.
-  virtual void CheckRename(TComponent* component, const std::u16string& currentName,
+  virtual void CheckRename(TComponent* component,
+                           const std::u16string& currentName,
                            const std::u16string& newName);
   // Told when a component owned by this one is inserted or removed.
   virtual void Notification(TComponent* component, TOperation operation);

@@ -308,7 +308,8 @@ class TTableBuilder {
   }
 
   // Raises when rows, indexed by index, already hold name.
-  void RefuseTwice(const TPropIndex& index, const std::vector<TPropInfo>& rows,
+  void RefuseTwice(const TPropIndex& index,
+                   const std::vector<TPropInfo>& rows,
                    std::u16string_view name) const {
     const bool taken =
         index.CanFind(name) ? index.Find(name) != nullptr : FindIn(rows, name) != nullptr;

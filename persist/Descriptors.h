@@ -59,7 +59,9 @@ class TMemberRef {
 template <class V>
 struct TAccessors {
   V (*Get)(TPersistent& object, const TMemberRef& getter, int32_t index) = nullptr;
-  void (*Set)(TPersistent& object, const TMemberRef& setter, int32_t index,
+  void (*Set)(TPersistent& object,
+              const TMemberRef& setter,
+              int32_t index,
               const V& value) = nullptr;
   TMemberRef Getter;
   TMemberRef Setter;
@@ -69,9 +71,11 @@ struct TAccessors {
 // of TPropAccess that holds its accessors.
 enum class TPropChannel : uint8_t { Ordinal, Float, Text, Object, Method, None };
 
-using TPropAccess =
-    std::variant<TAccessors<int64_t>, TAccessors<double>, TAccessors<std::u16string>,
-                 TAccessors<TPersistent*>, TAccessors<TMethod>>;
+using TPropAccess = std::variant<TAccessors<int64_t>,
+                                 TAccessors<double>,
+                                 TAccessors<std::u16string>,
+                                 TAccessors<TPersistent*>,
+                                 TAccessors<TMethod>>;
 
 // Whether a property is written: a constant, or a function that reads the
 // member it was given (a Boolean field, a predicate, a remembered default).

@@ -74,10 +74,14 @@ class TFiler {
   using TWriterProc = std::function<void(TWriter&)>;
   // Binary entries: the procedures get an in-memory stream with the raw bytes.
   using TStreamProc = std::function<void(TStream&)>;
-  virtual void DefineProperty(std::u16string_view name, const TReaderProc& readData,
-                              const TWriterProc& writeData, bool hasData) = 0;
-  virtual void DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
-                                    const TStreamProc& writeData, bool hasData) = 0;
+  virtual void DefineProperty(std::u16string_view name,
+                              const TReaderProc& readData,
+                              const TWriterProc& writeData,
+                              bool hasData) = 0;
+  virtual void DefineBinaryProperty(std::u16string_view name,
+                                    const TStreamProc& readData,
+                                    const TStreamProc& writeData,
+                                    bool hasData) = 0;
 
  protected:
   TStream* FStream;

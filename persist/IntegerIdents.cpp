@@ -154,7 +154,8 @@ const TTypeInfo& KelTypeInfo(TCursor*) {
   return info;
 }
 
-void RegisterIntegerIdents(const TTypeInfo& integerType, TIdentToInt identToInt,
+void RegisterIntegerIdents(const TTypeInfo& integerType,
+                           TIdentToInt identToInt,
                            TIntToIdent intToIdent) {
   auto& list = IntConstList();
   std::lock_guard guard(list.Lock);

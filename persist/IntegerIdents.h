@@ -126,7 +126,8 @@ using TIntToIdent = std::optional<std::u16string> (*)(int32_t value);
 
 // Adds a map to the process-wide list. The colour, character-set and cursor
 // maps are there from the start.
-void RegisterIntegerIdents(const TTypeInfo& integerType, TIdentToInt identToInt,
+void RegisterIntegerIdents(const TTypeInfo& integerType,
+                           TIdentToInt identToInt,
                            TIntToIdent intToIdent);
 // Removes the most recently added map of that type, if any.
 void UnregisterIntegerIdents(const TTypeInfo& integerType);

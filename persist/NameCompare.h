@@ -6,7 +6,9 @@
 
 namespace kel {
 
-inline char16_t AsciiUpper(char16_t c) { return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c; }
+inline char16_t AsciiUpper(char16_t c) {
+  return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
+}
 
 inline bool SameTextAscii(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;

@@ -82,10 +82,14 @@ class TReader : public TFiler {
   // The items of a collection value, after its vaCollection tag.
   void ReadCollection(TCollection& collection);
 
-  void DefineProperty(std::u16string_view name, const TReaderProc& readData,
-                      const TWriterProc& writeData, bool hasData) override;
-  void DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
-                            const TStreamProc& writeData, bool hasData) override;
+  void DefineProperty(std::u16string_view name,
+                      const TReaderProc& readData,
+                      const TWriterProc& writeData,
+                      bool hasData) override;
+  void DefineBinaryProperty(std::u16string_view name,
+                            const TStreamProc& readData,
+                            const TStreamProc& writeData,
+                            bool hasData) override;
 
   // Whether reading may go on after the error with this message; by default
   // asks OnError, and says no without it.

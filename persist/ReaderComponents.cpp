@@ -375,15 +375,19 @@ void TReader::ReadCollection(TCollection& collection) {
   ReadListEnd();
 }
 
-void TReader::DefineProperty(std::u16string_view name, const TReaderProc& readData,
-                             const TWriterProc&, bool) {
+void TReader::DefineProperty(std::u16string_view name,
+                             const TReaderProc& readData,
+                             const TWriterProc&,
+                             bool) {
   if (!readData || FPropName.empty() || !SameTextAscii(name, FPropName)) return;
   readData(*this);
   FPropName.clear();
 }
 
-void TReader::DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
-                                   const TStreamProc&, bool) {
+void TReader::DefineBinaryProperty(std::u16string_view name,
+                                   const TStreamProc& readData,
+                                   const TStreamProc&,
+                                   bool) {
   if (!readData || FPropName.empty() || !SameTextAscii(name, FPropName)) return;
   if (NextValue() != vaBinary) {
     SkipValue();

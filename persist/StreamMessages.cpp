@@ -8,7 +8,8 @@ std::string ClassNotFoundText(std::u16string_view className) {
   return "Class " + Utf16ToUtf8(className) + " not found";
 }
 
-std::string ErrorReadingText(std::u16string_view objectName, std::u16string_view propertyPath,
+std::string ErrorReadingText(std::u16string_view objectName,
+                             std::u16string_view propertyPath,
                              std::string_view cause) {
   std::string text = "Error reading " + Utf16ToUtf8(objectName) + "." + Utf16ToUtf8(propertyPath);
   text += ": ";

@@ -10,7 +10,8 @@ namespace kel {
 std::string ClassNotFoundText(std::u16string_view className);
 // "Error reading <object>.<property path>: <cause>", the reader's wrapping of
 // a failure inside one property entry.
-std::string ErrorReadingText(std::u16string_view objectName, std::u16string_view propertyPath,
+std::string ErrorReadingText(std::u16string_view objectName,
+                             std::u16string_view propertyPath,
                              std::string_view cause);
 
 }  // namespace kel

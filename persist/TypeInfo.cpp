@@ -45,8 +45,11 @@ const std::vector<std::u16string>& GetSetElementNames(const TTypeInfo& setType) 
   return setType.Data.CompType->Data.NameList;
 }
 
-TTypeInfo MakeOrdinalTypeInfo(TTypeKind kind, std::u16string_view name, TOrdType ordType,
-                              int64_t minValue, int64_t maxValue) {
+TTypeInfo MakeOrdinalTypeInfo(TTypeKind kind,
+                              std::u16string_view name,
+                              TOrdType ordType,
+                              int64_t minValue,
+                              int64_t maxValue) {
   TTypeInfo info;
   info.Kind = kind;
   info.Name = name;

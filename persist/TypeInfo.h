@@ -128,8 +128,8 @@ const std::vector<std::u16string>& GetSetElementNames(const TTypeInfo& setType);
 // Descriptor builders used by the overloads below and by KEL_ENUM.
 // commaSeparatedNames is the stringised enumerator list, e.g. "psSolid, psDash".
 TTypeInfo MakeEnumTypeInfo(std::u16string_view name, std::string_view commaSeparatedNames);
-TTypeInfo MakeOrdinalTypeInfo(TTypeKind kind, std::u16string_view name, TOrdType ordType,
-                              int64_t minValue, int64_t maxValue);
+TTypeInfo MakeOrdinalTypeInfo(
+    TTypeKind kind, std::u16string_view name, TOrdType ordType, int64_t minValue, int64_t maxValue);
 TTypeInfo MakeSetTypeInfo(const TTypeInfo& elementType);
 
 const TTypeInfo& KelTypeInfo(bool*);

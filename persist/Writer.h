@@ -75,10 +75,14 @@ class TWriter : public TFiler {
   std::u16string ComponentReferenceName(TComponent& component) const;
   virtual std::u16string LookupMethodName(const TMethod& method);
 
-  void DefineProperty(std::u16string_view name, const TReaderProc& readData,
-                      const TWriterProc& writeData, bool hasData) override;
-  void DefineBinaryProperty(std::u16string_view name, const TStreamProc& readData,
-                            const TStreamProc& writeData, bool hasData) override;
+  void DefineProperty(std::u16string_view name,
+                      const TReaderProc& readData,
+                      const TWriterProc& writeData,
+                      bool hasData) override;
+  void DefineBinaryProperty(std::u16string_view name,
+                            const TStreamProc& readData,
+                            const TStreamProc& writeData,
+                            bool hasData) override;
 
   // Hook; may be empty.
   std::function<void(TWriter&, const TMethod& method, std::u16string& name)> OnFindMethodName;

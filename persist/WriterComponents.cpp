@@ -231,8 +231,10 @@ std::u16string TWriter::LookupMethodName(const TMethod& method) {
   return name;
 }
 
-void TWriter::DefineProperty(std::u16string_view name, const TReaderProc&,
-                             const TWriterProc& writeData, bool hasData) {
+void TWriter::DefineProperty(std::u16string_view name,
+                             const TReaderProc&,
+                             const TWriterProc& writeData,
+                             bool hasData) {
   if (!hasData || !writeData) return;
   WritePropertyName(name);
   // Names inside the value (a collection's items) do not belong to the path.
@@ -241,8 +243,10 @@ void TWriter::DefineProperty(std::u16string_view name, const TReaderProc&,
   writeData(*this);
 }
 
-void TWriter::DefineBinaryProperty(std::u16string_view name, const TStreamProc&,
-                                   const TStreamProc& writeData, bool hasData) {
+void TWriter::DefineBinaryProperty(std::u16string_view name,
+                                   const TStreamProc&,
+                                   const TStreamProc& writeData,
+                                   bool hasData) {
   if (!hasData || !writeData) return;
   WritePropertyName(name);
   FBinaryData.Clear();

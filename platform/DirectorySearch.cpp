@@ -81,7 +81,8 @@ std::unique_ptr<DirectorySearch> CreateDirectorySearch() {
   return std::make_unique<PosixDirectorySearch>();
 }
 
-std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& folder,
+std::vector<std::string> FindFiles(DirectorySearch& search,
+                                   const std::string& folder,
                                    std::string_view mask) {
   std::vector<std::string> names;
   TSearchRec match;

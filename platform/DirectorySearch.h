@@ -49,7 +49,8 @@ std::unique_ptr<DirectorySearch> CreateDirectorySearch();
 
 // The names (without folder) of the ordinary, non-hidden files of `folder`
 // matching `mask`, in directory order.
-std::vector<std::string> FindFiles(DirectorySearch& search, const std::string& folder,
+std::vector<std::string> FindFiles(DirectorySearch& search,
+                                   const std::string& folder,
                                    std::string_view mask);
 std::vector<std::string> FindFiles(const std::string& folder, std::string_view mask);
 

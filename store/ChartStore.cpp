@@ -21,7 +21,9 @@ bool TChartReader::ReportError(const std::string& message) {
   return CheckError ? CheckError(message) : true;
 }
 
-void ReadChartFromStream(TCustomChart* chart, TStream& stream, bool readData,
+void ReadChartFromStream(TCustomChart* chart,
+                         TStream& stream,
+                         bool readData,
                          const TProcKelCheckError& checkError) {
   if (chart == nullptr) throw ChartException(InvalidChartMessage());
   if (stream.Size() == 0) throw ChartException(EmptyChartFileMessage());
@@ -59,7 +61,8 @@ void ReadChartFromStream(TCustomChart* chart, TStream& stream, bool readData,
   chart->Invalidate();
 }
 
-void ReadChartFromFile(TCustomChart* chart, const std::string& fileName,
+void ReadChartFromFile(TCustomChart* chart,
+                       const std::string& fileName,
                        const TProcKelCheckError& checkError) {
   TFileStream file(WithDefaultChartExtension(fileName), fmOpenRead | fmShareDenyWrite);
   ReadChartFromStream(chart, file, false, checkError);
@@ -132,7 +135,9 @@ void WriteChartBinary(TCustomChart& chart, TStream& target, bool includeData) {
 // Writes the binary form into a pipe on this thread while another thread
 // converts it to text into `output` as it comes. Returns whether the text
 // needs a byte order mark.
-bool WriteChartTextThroughPipe(TCustomChart& chart, TStream& output, bool includeData,
+bool WriteChartTextThroughPipe(TCustomChart& chart,
+                               TStream& output,
+                               bool includeData,
                                bool withByteOrderMark) {
   TPipeStream pipe;
   bool needsMark = false;
@@ -187,7 +192,9 @@ void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, 
   ChartBinaryToText(binary, stream);
 }
 
-void WriteChartToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
+void WriteChartToFile(TCustomChart& chart,
+                      const std::string& fileName,
+                      bool includeData,
                       bool textForm) {
   WriteFileAtomically(WithDefaultChartExtension(fileName), [&](TStream& file) {
     if (textForm) {
@@ -199,7 +206,9 @@ void WriteChartToFile(TCustomChart& chart, const std::string& fileName, bool inc
   });
 }
 
-void WriteChartAsXmlToStream(TCustomChart& chart, TStream& stream, bool includeData,
+void WriteChartAsXmlToStream(TCustomChart& chart,
+                             TStream& stream,
+                             bool includeData,
                              bool withHeader) {
   // The document is built apart and then written, so that the stream never
   // holds a mixture of text and XML.
@@ -210,7 +219,9 @@ void WriteChartAsXmlToStream(TCustomChart& chart, TStream& stream, bool includeD
   stream.WriteBuffer(document.Memory(), document.Size());
 }
 
-void WriteChartAsXmlToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
+void WriteChartAsXmlToFile(TCustomChart& chart,
+                           const std::string& fileName,
+                           bool includeData,
                            bool withHeader) {
   WriteFileAtomically(WithDefaultChartExtension(fileName), [&](TStream& file) {
     WriteChartAsXmlToStream(chart, file, includeData, withHeader);

@@ -30,11 +30,14 @@ class TChartReader : public TReader {
 // stream are read too. Raises ChartException "Invalid Chart in *.kel file"
 // (no chart), "Empty *.kel file" or "Wrong *.kel file format" before touching
 // the chart.
-void ReadChartFromStream(TCustomChart* chart, TStream& stream, bool readData = false,
+void ReadChartFromStream(TCustomChart* chart,
+                         TStream& stream,
+                         bool readData = false,
                          const TProcKelCheckError& checkError = {});
 // Opens the file (".kel" added when the name has no extension) and loads it
 // without trailing values.
-void ReadChartFromFile(TCustomChart* chart, const std::string& fileName,
+void ReadChartFromFile(TCustomChart* chart,
+                       const std::string& fileName,
                        const TProcKelCheckError& checkError = {});
 
 // Writes the chart at the stream's position: the chart file header and the
@@ -45,13 +48,19 @@ void ReadChartFromFile(TCustomChart* chart, const std::string& fileName,
 void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, bool textForm);
 // Writes the file (".kel" added when the name has no extension) so that it is
 // either complete or left as it was.
-void WriteChartToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
+void WriteChartToFile(TCustomChart& chart,
+                      const std::string& fileName,
+                      bool includeData,
                       bool textForm);
 
 // The chart's text form rendered as XML (see ChartTextToXml).
-void WriteChartAsXmlToStream(TCustomChart& chart, TStream& stream, bool includeData,
+void WriteChartAsXmlToStream(TCustomChart& chart,
+                             TStream& stream,
+                             bool includeData,
                              bool withHeader);
-void WriteChartAsXmlToFile(TCustomChart& chart, const std::string& fileName, bool includeData,
+void WriteChartAsXmlToFile(TCustomChart& chart,
+                           const std::string& fileName,
+                           bool includeData,
                            bool withHeader);
 
 }  // namespace kel

@@ -3,7 +3,8 @@
 namespace kel {
 
 KEL_PROPERTIES(
-    TBackImage, Property(u"Bottom", &TBackImage::Bottom, &TBackImage::SetBottom).Default(0),
+    TBackImage,
+    Property(u"Bottom", &TBackImage::Bottom, &TBackImage::SetBottom).Default(0),
     Property(u"DrawQuality", &TBackImage::DrawQuality, &TBackImage::SetDrawQuality).Default(sqHigh),
     Property(u"Inside", &TBackImage::Inside, &TBackImage::SetInside).Default(false),
     Property(u"Left", &TBackImage::Left, &TBackImage::SetLeft).Default(0),

@@ -5,7 +5,8 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TBrush, Property(u"Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite),
+KEL_PROPERTIES(TBrush,
+               Property(u"Color", &TBrush::Color, &TBrush::SetColor).Default(clWhite),
                Property(u"Style", &TBrush::Style, &TBrush::SetStyle).Default(bsSolid))
 
 void TBrush::Assign(const TPersistent* source) {
@@ -19,7 +20,8 @@ void TBrush::Assign(const TPersistent* source) {
 }
 
 KEL_PROPERTIES(
-    TKelBrush, Redeclared(u"Color").StoredUnlessEqual(&TKelBrush::DefaultColor),
+    TKelBrush,
+    Redeclared(u"Color").StoredUnlessEqual(&TKelBrush::DefaultColor),
     Property(u"BackColor", &TKelBrush::BackColor, &TKelBrush::SetBackColor).Default(clNone),
     Property(u"Gradient", &TKelBrush::Gradient, &TKelBrush::SetGradient),
     Property(u"Image", &TKelBrush::Image, &TKelBrush::SetImage))

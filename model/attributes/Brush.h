@@ -13,7 +13,14 @@ namespace kel {
 class TKelGradient;
 class TKelPicture;
 
-KEL_ENUM(TBrushStyle, bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross,
+KEL_ENUM(TBrushStyle,
+         bsSolid,
+         bsClear,
+         bsHorizontal,
+         bsVertical,
+         bsFDiagonal,
+         bsBDiagonal,
+         bsCross,
          bsDiagCross)
 
 // The host's brush: colour and style.

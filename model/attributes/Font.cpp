@@ -62,7 +62,8 @@ void TFont::Assign(const TPersistent* source) {
 }
 
 KEL_PROPERTIES(
-    TKelFont, Redeclared(u"Color").StoredUnlessEqual(&TKelFont::IDefColor),
+    TKelFont,
+    Redeclared(u"Color").StoredUnlessEqual(&TKelFont::IDefColor),
     Redeclared(u"Height").Stored(&TKelFont::IsHeightStored),
     Redeclared(u"Name").Stored(&TKelFont::IsNameStored),
     Redeclared(u"Style").StoredUnlessEqual(&TKelFont::IDefStyle),

@@ -136,7 +136,8 @@ void TCustomKelGradient::Assign(const TPersistent* source) {
 }
 
 KEL_PROPERTIES(TSubGradient,
-               Property(u"Transparency", &TSubGradient::Transparency,
+               Property(u"Transparency",
+                        &TSubGradient::Transparency,
                         &TSubGradient::SetTransparency)
                    .Default(50),
                Property(u"Visible", &TSubGradient::Visible, &TSubGradient::SetVisible)

@@ -13,8 +13,17 @@
 
 namespace kel {
 
-KEL_ENUM(TGradientDirection, gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter,
-         gdFromTopLeft, gdFromBottomLeft, gdRadial, gdDiagonalUp, gdDiagonalDown)
+KEL_ENUM(TGradientDirection,
+         gdTopBottom,
+         gdBottomTop,
+         gdLeftRight,
+         gdRightLeft,
+         gdFromCenter,
+         gdFromTopLeft,
+         gdFromBottomLeft,
+         gdRadial,
+         gdDiagonalUp,
+         gdDiagonalDown)
 
 class TCustomKelGradient : public TPersistent, public TChangeNotifier {
   KEL_CLASS(TCustomKelGradient, TPersistent)

@@ -51,7 +51,8 @@ TKelGradientColor& TKelGradientColors::Item(int index) {
   return static_cast<TKelGradientColor&>(*Items(index));
 }
 
-TKelGradientColor& TKelGradientColors::Add(TColor color, TKelTransparency transparency,
+TKelGradientColor& TKelGradientColors::Add(TColor color,
+                                           TKelTransparency transparency,
                                            double offset) {
   // Written so that NaN, which is not >= 0, also becomes 0.
   if (!(offset >= 0)) offset = 0;

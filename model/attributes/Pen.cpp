@@ -4,7 +4,8 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TPen, Property(u"Color", &TPen::Color, &TPen::SetColor).Default(clBlack),
+KEL_PROPERTIES(TPen,
+               Property(u"Color", &TPen::Color, &TPen::SetColor).Default(clBlack),
                Property(u"Mode", &TPen::Mode, &TPen::SetMode).Default(pmCopy),
                Property(u"Style", &TPen::Style, &TPen::SetStyle).Default(psSolid),
                Property(u"Width", &TPen::Width, &TPen::SetWidth).Default(1))
@@ -21,7 +22,8 @@ void TPen::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
-KEL_PROPERTIES(TKelPen, Redeclared(u"Width").NoDefault().StoredUnlessEqual(&TKelPen::DefaultWidth),
+KEL_PROPERTIES(TKelPen,
+               Redeclared(u"Width").NoDefault().StoredUnlessEqual(&TKelPen::DefaultWidth),
                Property(u"EndStyle", &TKelPen::EndStyle, &TKelPen::SetEndStyle)
                    .NoDefault()
                    .StoredUnlessEqual(&TKelPen::DefaultEnd),

@@ -14,10 +14,33 @@ namespace kel {
 
 class TKelBrush;
 
-KEL_ENUM(TPenMode, pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
-         pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor)
-KEL_ENUM(TPenStyle, psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame,
-         psUserStyle, psAlternate)
+KEL_ENUM(TPenMode,
+         pmBlack,
+         pmWhite,
+         pmNop,
+         pmNot,
+         pmCopy,
+         pmNotCopy,
+         pmMergePenNot,
+         pmMaskPenNot,
+         pmMergeNotPen,
+         pmMaskNotPen,
+         pmMerge,
+         pmNotMerge,
+         pmMask,
+         pmNotMask,
+         pmXor,
+         pmNotXor)
+KEL_ENUM(TPenStyle,
+         psSolid,
+         psDash,
+         psDot,
+         psDashDot,
+         psDashDotDot,
+         psClear,
+         psInsideFrame,
+         psUserStyle,
+         psAlternate)
 KEL_ENUM(TPenEndStyle, esRound, esSquare, esFlat)
 KEL_ENUM(TPenJoinStyle, jsRound, jsBevel, jsMitter)
 

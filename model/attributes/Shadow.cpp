@@ -6,7 +6,8 @@
 namespace kel {
 
 KEL_PROPERTIES(
-    TKelShadow, Property(u"Clip", &TKelShadow::Clip, &TKelShadow::SetClip).Default(false),
+    TKelShadow,
+    Property(u"Clip", &TKelShadow::Clip, &TKelShadow::SetClip).Default(false),
     Property(u"Color", &TKelShadow::Color, &TKelShadow::SetColor)
         .NoDefault()
         .StoredUnlessEqual(&TKelShadow::DefaultColor),

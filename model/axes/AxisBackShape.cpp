@@ -4,8 +4,10 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TAxisBackShape, Redeclared(u"Visible").Default(false),
-               Property(u"Transparency", &TAxisBackShape::Transparency,
+KEL_PROPERTIES(TAxisBackShape,
+               Redeclared(u"Visible").Default(false),
+               Property(u"Transparency",
+                        &TAxisBackShape::Transparency,
                         &TAxisBackShape::SetTransparency)
                    .Default(0))
 

@@ -6,7 +6,9 @@
 namespace kel {
 
 KEL_PROPERTIES(
-    TAxisGridPen, Redeclared(u"Color").Default(clSilver), Redeclared(u"Width").Default(1),
+    TAxisGridPen,
+    Redeclared(u"Color").Default(clSilver),
+    Redeclared(u"Width").Default(1),
     Property(u"DrawEvery", &TAxisGridPen::DrawEvery, &TAxisGridPen::SetDrawEvery).Default(1),
     Property(u"ZPosition", &TAxisGridPen::ZPosition, &TAxisGridPen::SetZPosition)
         .StoredUnlessEqual(&TAxisGridPen::IDefaultZ))

@@ -36,7 +36,8 @@ TCustomKelPanel* PanelOf(IAxisChart* chart) {
 
 // Whether the written content of from (its partner's and its sub-axes', and
 // theirs in turn) includes target.
-bool WrittenContentReaches(const TChartAxis* from, const TChartAxis* target,
+bool WrittenContentReaches(const TChartAxis* from,
+                           const TChartAxis* target,
                            std::unordered_set<const TChartAxis*>& seen) {
   if (from == target) return true;
   if (!seen.insert(from).second) return false;
@@ -89,7 +90,8 @@ KEL_PROPERTIES(
         .Default(false),
     Property(u"LabelsFont", &TChartAxis::LabelsFont, &TChartAxis::SetLabelsFont).Stored(false),
     Property(u"LabelsFormat", &TChartAxis::LabelsFormat, &TChartAxis::SetLabelsFormat),
-    Property(u"LabelsGridIgnoresLabelSize", &TChartAxis::LabelsGridIgnoresLabelSize,
+    Property(u"LabelsGridIgnoresLabelSize",
+             &TChartAxis::LabelsGridIgnoresLabelSize,
              &TChartAxis::SetLabelsGridIgnoresLabelSize)
         .Default(false),
     Property(u"LabelsMultiLine", &TChartAxis::LabelsMultiLine, &TChartAxis::SetLabelsMultiLine)
@@ -478,8 +480,10 @@ void TChartAxis::Assign(const TPersistent* source) {
   Repaint();
 }
 
-KEL_PROPERTIES(TChartDepthAxis, Redeclared(u"Visible").Default(false),
-               Property(u"LabelsAsSeriesTitles", &TChartDepthAxis::LabelsAsSeriesTitles,
+KEL_PROPERTIES(TChartDepthAxis,
+               Redeclared(u"Visible").Default(false),
+               Property(u"LabelsAsSeriesTitles",
+                        &TChartDepthAxis::LabelsAsSeriesTitles,
                         &TChartDepthAxis::SetLabelsAsSeriesTitles)
                    .Default(true))
 

@@ -3,7 +3,9 @@
 namespace kel {
 
 KEL_PROPERTIES(
-    TChartAxisPen, Redeclared(u"Width").Default(2), Redeclared(u"EndStyle").Default(esFlat),
+    TChartAxisPen,
+    Redeclared(u"Width").Default(2),
+    Redeclared(u"EndStyle").Default(esFlat),
     Property(u"LineMode", &TChartAxisPen::LineMode, &TChartAxisPen::SetLineMode).Default(lmLine))
 
 TChartAxisPen::TChartAxisPen(TNotifyEvent onChange) : TKelPen(std::move(onChange)) {

@@ -7,7 +7,8 @@ using T = TChartAxisTitle;
 KEL_PROPERTIES(
     TChartAxisTitle,
     Property(u"Angle", &T::Angle, &T::SetAngle).NoDefault().StoredUnlessEqual(&T::IDefaultAngle),
-    Property(u"Caption", &T::Caption, &T::SetCaption), Published({u"Font"}),
+    Property(u"Caption", &T::Caption, &T::SetCaption),
+    Published({u"Font"}),
     Property(u"Position", &T::Position, &T::SetPosition).Default(tpCenter),
     Redeclared(u"TextAlignment").Default(taCenter).StoredUnlessEqual(&T::IDefaultTextAlign),
     Redeclared(u"Visible").Default(true).StoredUnlessEqual(&T::DefaultVisible),

@@ -3,10 +3,10 @@
 #include <mutex>
 
 #include "model/attributes/AttributeClasses.h"
-#include "model/chart/Chart.h"
 #include "model/axes/ChartAxes.h"
-#include "model/series/ChartSeries.h"
 #include "model/catalogue/SeriesGallery.h"
+#include "model/chart/Chart.h"
+#include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
 
 namespace kel {

@@ -50,7 +50,8 @@ const TClassInfo* TKelSeriesTypes::Find(std::u16string_view className) const {
   return nullptr;
 }
 
-bool TKelSeriesTypes::Find(const TClassInfo& seriesClass, int subIndex,
+bool TKelSeriesTypes::Find(const TClassInfo& seriesClass,
+                           int subIndex,
                            TKelSeriesType& entry) const {
   std::lock_guard lock(FLock);
   for (const TKelSeriesType& item : FItems) {
@@ -87,8 +88,11 @@ TKelSeriesTypes& SeriesGallery() {
   return gallery;
 }
 
-void AddGalleryEntry(const TClassInfo* seriesClass, const TClassInfo* functionClass,
-                     const std::u16string& description, int subIndex, int numGallerySeries,
+void AddGalleryEntry(const TClassInfo* seriesClass,
+                     const TClassInfo* functionClass,
+                     const std::u16string& description,
+                     int subIndex,
+                     int numGallerySeries,
                      const std::u16string& galleryPage) {
   if (seriesClass != nullptr) RegisterClass(*seriesClass);
   if (functionClass != nullptr) RegisterClass(*functionClass);
@@ -96,13 +100,17 @@ void AddGalleryEntry(const TClassInfo* seriesClass, const TClassInfo* functionCl
       {seriesClass, functionClass, &description, &galleryPage, numGallerySeries, subIndex});
 }
 
-void AddSeriesGalleryEntry(const TClassInfo& seriesClass, const std::u16string& description,
-                           const std::u16string& galleryPage, int numGallerySeries) {
+void AddSeriesGalleryEntry(const TClassInfo& seriesClass,
+                           const std::u16string& description,
+                           const std::u16string& galleryPage,
+                           int numGallerySeries) {
   AddGalleryEntry(&seriesClass, nullptr, description, 0, numGallerySeries, galleryPage);
 }
 
-void AddFunctionGalleryEntry(const TClassInfo& functionClass, const std::u16string& description,
-                             const std::u16string& galleryPage, int numGallerySeries) {
+void AddFunctionGalleryEntry(const TClassInfo& functionClass,
+                             const std::u16string& description,
+                             const std::u16string& galleryPage,
+                             int numGallerySeries) {
   AddGalleryEntry(nullptr, &functionClass, description, 0, numGallerySeries, galleryPage);
 }
 

@@ -59,13 +59,18 @@ TKelSeriesTypes& SeriesGallery();
 extern const std::u16string kGalleryStandard;
 
 // Enters the classes in the class registry and the entry in the gallery.
-void AddGalleryEntry(const TClassInfo* seriesClass, const TClassInfo* functionClass,
-                     const std::u16string& description, int subIndex, int numGallerySeries,
+void AddGalleryEntry(const TClassInfo* seriesClass,
+                     const TClassInfo* functionClass,
+                     const std::u16string& description,
+                     int subIndex,
+                     int numGallerySeries,
                      const std::u16string& galleryPage);
-void AddSeriesGalleryEntry(const TClassInfo& seriesClass, const std::u16string& description,
+void AddSeriesGalleryEntry(const TClassInfo& seriesClass,
+                           const std::u16string& description,
                            const std::u16string& galleryPage = kGalleryStandard,
                            int numGallerySeries = 2);
-void AddFunctionGalleryEntry(const TClassInfo& functionClass, const std::u16string& description,
+void AddFunctionGalleryEntry(const TClassInfo& functionClass,
+                             const std::u16string& description,
                              const std::u16string& galleryPage = kGalleryStandard,
                              int numGallerySeries = 2);
 void RemoveGalleryEntries(bool isSeries, std::initializer_list<const TClassInfo*> classes);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/titles/ChartPage.h"
 #include "model/series/SeriesGroups.h"
+#include "model/titles/ChartPage.h"
 #include "persist/Exceptions.h"
 #include "persist/Reader.h"
 

@@ -135,7 +135,8 @@ TColor TCustomChart::GetDefaultColor(int index) const {
   return palette[static_cast<size_t>(index) % palette.size()];
 }
 
-bool TCustomChart::IsFreeSeriesColor(TColor color, bool checkBackground,
+bool TCustomChart::IsFreeSeriesColor(TColor color,
+                                     bool checkBackground,
                                      const IChartSeries* series) const {
   for (const IChartSeries* other : SeriesList()) {
     if (other != series && other->ColorInUse() == color) return false;
@@ -224,7 +225,8 @@ void TCustomChart::DefineProperties(TFiler& filer) {
 
 using C = TChart;
 KEL_PROPERTIES(
-    TChart, Property(u"AllowPanning", &C::FAllowPanning, &C::FAllowPanning).Default(pmBoth),
+    TChart,
+    Property(u"AllowPanning", &C::FAllowPanning, &C::FAllowPanning).Default(pmBoth),
     Property(u"BackImage", &C::BackImage, &C::SetBackImage),
     Property(u"BackImageInside", &C::BackImageInside, &C::SetBackImageInside)
         .Default(false)
@@ -239,7 +241,8 @@ KEL_PROPERTIES(
     Property(u"Border", &C::Border, &C::SetBorder),
     Property(u"BorderRound", &C::BorderRound, &C::SetBorderRound).Default(0),
     Property(u"BottomWall", &C::BottomWall, &C::SetBottomWall),
-    Property(u"Foot", &C::Foot, &C::SetFoot), Property(u"Gradient", &C::Gradient, &C::SetGradient),
+    Property(u"Foot", &C::Foot, &C::SetFoot),
+    Property(u"Gradient", &C::Gradient, &C::SetGradient),
     Property(u"LeftWall", &C::LeftWall, &C::SetLeftWall),
     Property(u"Legend", &C::Legend, &C::SetLegend),
     IndexedProperty(u"MarginBottom", 3, &C::Margin, &C::SetMargin).Default(4),
@@ -261,10 +264,12 @@ KEL_PROPERTIES(
     Property(u"DepthAxis", &C::DepthAxis, &C::SetDepthAxis),
     Property(u"DepthTopAxis", &C::DepthTopAxis, &C::SetDepthTopAxis),
     Property(u"CustomAxes", &C::CustomAxes, &C::SetCustomAxes).Stored(&C::IsCustomAxesStored),
-    Property(u"Emboss", &C::Emboss, &C::SetEmboss), Property(u"Frame", &C::Frame, &C::SetFrame),
+    Property(u"Emboss", &C::Emboss, &C::SetEmboss),
+    Property(u"Frame", &C::Frame, &C::SetFrame),
     Property(u"LeftAxis", &C::LeftAxis, &C::SetLeftAxis),
     Property(u"Monochrome", &C::Monochrome, &C::SetMonochrome).Default(false),
-    Property(u"Pages", &C::Pages, &C::SetPages), Property(u"Panning", &C::Panning, &C::SetPanning),
+    Property(u"Pages", &C::Pages, &C::SetPages),
+    Property(u"Panning", &C::Panning, &C::SetPanning),
     Property(u"RightAxis", &C::RightAxis, &C::SetRightAxis),
     Property(u"SeriesGroups", &C::SeriesGroups, &C::SetSeriesGroups)
         .Stored(&C::IsSeriesGroupsStored),

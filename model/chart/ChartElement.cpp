@@ -6,9 +6,11 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TCustomChartElement, Property(u"ShowInEditor", &TCustomChartElement::ShowInEditor,
-                                             &TCustomChartElement::SetShowInEditor)
-                                        .Default(true))
+KEL_PROPERTIES(TCustomChartElement,
+               Property(u"ShowInEditor",
+                        &TCustomChartElement::ShowInEditor,
+                        &TCustomChartElement::SetShowInEditor)
+                   .Default(true))
 
 TCustomChartElement::TCustomChartElement(TComponent* owner)
     : TComponent(owner),

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "model/attributes/Brush.h"
-#include "model/axes/ChartCustomAxes.h"
 #include "model/axes/ChartAxis.h"
+#include "model/axes/ChartCustomAxes.h"
 #include "model/chart/Chart.h"
 #include "model/series/SeriesData.h"
 #include "model/series/SeriesLegend.h"

@@ -5,9 +5,22 @@
 
 namespace kel {
 
-KEL_ENUM(TSeriesMarksStyle, smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue,
-         smsLegend, smsPercentTotal, smsLabelPercentTotal, smsXValue, smsXY, smsSeriesTitle,
-         smsPointIndex, smsPercentRelative, smsLabelPercentValue, smsLabelOrValue)
+KEL_ENUM(TSeriesMarksStyle,
+         smsValue,
+         smsPercent,
+         smsLabel,
+         smsLabelPercent,
+         smsLabelValue,
+         smsLegend,
+         smsPercentTotal,
+         smsLabelPercentTotal,
+         smsXValue,
+         smsXY,
+         smsSeriesTitle,
+         smsPointIndex,
+         smsPercentRelative,
+         smsLabelPercentValue,
+         smsLabelOrValue)
 
 class TSeriesMarkShape : public TCustomTextShape {
   KEL_CLASS(TSeriesMarkShape, TCustomTextShape)

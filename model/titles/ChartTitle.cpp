@@ -5,7 +5,8 @@
 namespace kel {
 
 KEL_PROPERTIES(
-    TChartTitle, Redeclared(u"Alignment").Default(taCenter),
+    TChartTitle,
+    Redeclared(u"Alignment").Default(taCenter),
     Redeclared(u"Transparent").Default(true),
     Property(u"AdjustFrame", &TChartTitle::AdjustFrame, &TChartTitle::SetAdjustFrame).Default(true),
     Property(u"VertMargin", &TChartTitle::VertMargin, &TChartTitle::SetVertMargin).Default(5))

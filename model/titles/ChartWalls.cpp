@@ -36,7 +36,8 @@ void TCustomChartWall::Assign(const TPersistent* source) {
 // --- TChartWall and the four walls ---
 
 using W = TChartWall;
-KEL_PROPERTIES(TChartWall, Property(u"AutoHide", &W::AutoHide, &W::SetAutoHide).Default(false),
+KEL_PROPERTIES(TChartWall,
+               Property(u"AutoHide", &W::AutoHide, &W::SetAutoHide).Default(false),
                Published({u"Brush"}),
                Redeclared(u"Color").NoDefault().StoredUnlessEqual(&W::DefaultColor),
                Property(u"Dark3D", &W::Dark3D, &W::SetDark3D).Default(true),
@@ -54,7 +55,8 @@ KEL_PROPERTIES(TChartWall, Property(u"AutoHide", &W::AutoHide, &W::SetAutoHide).
                }),
                Redeclared(u"Visible").Default(true).StoredUnlessEqual(&W::DefaultVisible))
 
-KEL_PROPERTIES(TChartBackWall, Redeclared(u"Color").Default(clSilver),
+KEL_PROPERTIES(TChartBackWall,
+               Redeclared(u"Color").Default(clSilver),
                Redeclared(u"Transparent").Default(true),
                Property(u"Emboss", &TChartBackWall::Emboss, &TChartBackWall::SetEmboss),
                Property(u"Picture", &TChartBackWall::Picture, &TChartBackWall::SetPicture)
@@ -93,7 +95,8 @@ TChartBottomWall::TChartBottomWall(TCustomKelPanel* parent) : TChartWall(parent)
   AssignDefaultColor(clWhite);
 }
 
-KEL_PROPERTIES(TChartRightWall, Redeclared(u"Color").Default(clSilver),
+KEL_PROPERTIES(TChartRightWall,
+               Redeclared(u"Color").Default(clSilver),
                Redeclared(u"Visible").Default(false),
                Property(u"Picture", &TChartRightWall::Picture, &TChartRightWall::SetPicture)
                    .Stored(&TChartRightWall::HasPicture))

@@ -39,7 +39,8 @@ std::u16string JoinTextLines(const TStrings& lines) {
 // The rows of the text that descendants publish, each in its own order.
 using T = TCustomTextShape;
 KEL_PROPERTIES(
-    TCustomTextShape, Declared(Property(u"ClipText", &T::ClipText, &T::SetClipText).Default(true)),
+    TCustomTextShape,
+    Declared(Property(u"ClipText", &T::ClipText, &T::SetClipText).Default(true)),
     Declared(Property(u"Cursor", &T::Cursor, &T::SetCursor).Default(crDefault)),
     Declared(Property(u"Margins", &T::Margins, &T::SetMargins)),
     Declared(Property(u"Text", &T::Text, &T::SetText)),

@@ -114,7 +114,8 @@ void TCustomChartLegend::Assign(const TPersistent* source) {
 
 using L = TChartLegend;
 KEL_PROPERTIES(
-    TChartLegend, Property(u"Alignment", &L::Alignment, &L::SetAlignment).Default(laRight),
+    TChartLegend,
+    Property(u"Alignment", &L::Alignment, &L::SetAlignment).Default(laRight),
     Published({
         u"Bevel",
         u"BevelWidth",
@@ -131,17 +132,20 @@ KEL_PROPERTIES(
     Published({u"CustomPosition"}),
     Property(u"DividingLines", &L::DividingLines, &L::SetDividingLines),
     Property(u"DrawBehind", &L::DrawBehind, &L::SetDrawBehind).Default(false),
-    Published({u"Emboss"}), Property(u"FirstValue", &L::FirstValue, &L::SetFirstValue).Default(0),
+    Published({u"Emboss"}),
+    Property(u"FirstValue", &L::FirstValue, &L::SetFirstValue).Default(0),
     Published({u"Font"}),
     Property(u"FontSeriesColor", &L::FontSeriesColor, &L::SetFontSeriesColor).Default(false),
     Published({u"Frame"}),
     Property(u"GlobalTransparency", &L::GlobalTransparency, &L::SetGlobalTransparency).Default(0),
     Published({u"Gradient"}),
     Property(u"HorizMargin", &L::HorizMargin, &L::SetHorizMargin).Default(0),
-    Property(u"Inverted", &L::Inverted, &L::SetInverted).Default(false), Published({u"Left"}),
+    Property(u"Inverted", &L::Inverted, &L::SetInverted).Default(false),
+    Published({u"Left"}),
     Property(u"LeftPercent", &L::LeftPercent, &L::SetLeftPercent).Default(0),
     Property(u"LegendStyle", &L::LegendStyle, &L::SetLegendStyle).Default(lsAuto),
-    Property(u"MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows).Default(0), Published({u"Picture"}),
+    Property(u"MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows).Default(0),
+    Published({u"Picture"}),
     Property(u"PositionUnits", &L::PositionUnits, &L::SetPositionUnits).Default(muPixels),
     Property(u"ResizeChart", &L::ResizeChart, &L::SetResizeChart).Default(true),
     Published({
@@ -153,7 +157,8 @@ KEL_PROPERTIES(
     Property(u"Symbol", &L::Symbol, &L::SetSymbol),
     Property(u"TextStyle", &L::TextStyle, &L::SetTextStyle).Default(ltsLeftValue),
     Property(u"TextSymbolGap", &L::TextSymbolGap, &L::SetTextSymbolGap).Default(2),
-    Property(u"Title", &L::Title, &L::SetTitle), Published({u"Top"}),
+    Property(u"Title", &L::Title, &L::SetTitle),
+    Published({u"Top"}),
     Property(u"TopPercent", &L::TopPercent, &L::SetTopPercent).Default(0),
     Property(u"TopPos", &L::TopPos, &L::SetTopPos).Default(10),
     Published({

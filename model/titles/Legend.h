@@ -25,8 +25,18 @@ class LegendException : public Exception {
 KEL_ENUM(TLegendAlignment, laLeft, laRight, laTop, laBottom)
 KEL_ENUM(TCheckBoxesStyle, cbsCheck, cbsRadio)
 KEL_ENUM(TLegendStyle, lsAuto, lsSeries, lsValues, lsLastValues, lsSeriesGroups)
-KEL_ENUM(TLegendTextStyle, ltsPlain, ltsLeftValue, ltsRightValue, ltsLeftPercent, ltsRightPercent,
-         ltsXValue, ltsValue, ltsPercent, ltsXAndValue, ltsXAndPercent, ltsXAndText)
+KEL_ENUM(TLegendTextStyle,
+         ltsPlain,
+         ltsLeftValue,
+         ltsRightValue,
+         ltsLeftPercent,
+         ltsRightPercent,
+         ltsXValue,
+         ltsValue,
+         ltsPercent,
+         ltsXAndValue,
+         ltsXAndPercent,
+         ltsXAndText)
 
 class TCustomChartLegend : public TKelCustomShapePosition {
   KEL_CLASS(TCustomChartLegend, TKelCustomShapePosition)

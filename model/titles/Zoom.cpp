@@ -13,7 +13,8 @@ TKelZoomPen::TKelZoomPen() {
   AssignDefaultEndStyle(esFlat);
 }
 
-KEL_PROPERTIES(TKelZoomBrush, Redeclared(u"Color").Default(clWhite),
+KEL_PROPERTIES(TKelZoomBrush,
+               Redeclared(u"Color").Default(clWhite),
                Redeclared(u"Style").Default(bsClear))
 
 TKelZoomBrush::TKelZoomBrush() {
@@ -22,7 +23,8 @@ TKelZoomBrush::TKelZoomBrush() {
 }
 
 KEL_PROPERTIES(
-    TKelZoom, Property(u"Allow", &TKelZoom::FAllow, &TKelZoom::FAllow).Default(true),
+    TKelZoom,
+    Property(u"Allow", &TKelZoom::FAllow, &TKelZoom::FAllow).Default(true),
     Property(u"Animated", &TKelZoom::FAnimated, &TKelZoom::FAnimated).Default(false),
     Property(u"AnimatedSteps", &TKelZoom::FAnimatedSteps, &TKelZoom::FAnimatedSteps).Default(8),
     Property(u"Brush", &TKelZoom::Brush, &TKelZoom::SetBrush),

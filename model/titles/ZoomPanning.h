@@ -8,8 +8,18 @@ namespace kel {
 
 KEL_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
 KEL_ENUM(TMouseWheelStyle, pmwNormal, pmwInverted, pmwNone)
-KEL_ENUM(TShiftStateItem, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble, ssTouch,
-         ssPen, ssCommand, ssHorizontal)
+KEL_ENUM(TShiftStateItem,
+         ssShift,
+         ssAlt,
+         ssCtrl,
+         ssLeft,
+         ssRight,
+         ssMiddle,
+         ssDouble,
+         ssTouch,
+         ssPen,
+         ssCommand,
+         ssHorizontal)
 using TShiftState = TSet<TShiftStateItem>;
 
 // Common base of zooming and panning. Its state describes a mouse drag in

@@ -25,7 +25,8 @@ KEL_PROPERTIES(TSeriesData,
                    .Default(false),
                Property(u"IncludeLabels", &TSeriesData::IncludeLabels, &TSeriesData::IncludeLabels)
                    .Default(true),
-               Property(u"UseSeriesFormat", &TSeriesData::UseSeriesFormat,
+               Property(u"UseSeriesFormat",
+                        &TSeriesData::UseSeriesFormat,
                         &TSeriesData::UseSeriesFormat)
                    .Default(false),
                Property(u"ValueFormat", &TSeriesData::ValueFormat, &TSeriesData::ValueFormat))
@@ -111,7 +112,8 @@ const std::u16string& TSeriesData::ValueFormatFor(const TChartSeries* series) co
   return series != nullptr && UseSeriesFormat ? series->ValueFormat() : ValueFormat;
 }
 
-void TSeriesData::AppendValueText(std::u16string& out, const TChartSeries* series,
+void TSeriesData::AppendValueText(std::u16string& out,
+                                  const TChartSeries* series,
                                   double value) const {
   const std::u16string& format = ValueFormatFor(series);
   const char16_t decimal = FLocale->DecimalSeparator();

@@ -207,7 +207,9 @@ bool AllZero(const Layout& layout) {
 // Walks the section again, putting the digits at their placeholders (the
 // integer digits right-aligned, extra ones at the first placeholder) and the
 // literals where they stand.
-std::u16string Render(const Section& s, const Layout& layout, bool negative,
+std::u16string Render(const Section& s,
+                      const Layout& layout,
+                      bool negative,
                       TNumberSeparators separators) {
   std::u16string out;
   if (negative && !AllZero(layout)) out += u'-';
@@ -308,7 +310,8 @@ std::u16string FormatGeneralNumber(double value, char16_t decimalSeparator) {
   return out;
 }
 
-std::u16string FormatFloat(std::u16string_view pattern, double value,
+std::u16string FormatFloat(std::u16string_view pattern,
+                           double value,
                            TNumberSeparators separators) {
   if (std::isnan(value) || std::isinf(value)) return FormatGeneralNumber(value, separators.Decimal);
   const std::vector<std::u16string_view> sections = SplitSections(pattern);

@@ -16,7 +16,8 @@ constexpr unsigned kMaxHelpers = 3;
 
 class TOrderedProduction {
  public:
-  TOrderedProduction(int count, int threads,
+  TOrderedProduction(int count,
+                     int threads,
                      const std::function<void(int, std::u16string&)>& produce,
                      const std::function<void(std::u16string&)>& consume,
                      std::vector<std::u16string>& texts)
@@ -104,7 +105,8 @@ class TOrderedProduction {
 
 }  // namespace
 
-void ProduceInOrder(int count, const std::function<void(int, std::u16string&)>& produce,
+void ProduceInOrder(int count,
+                    const std::function<void(int, std::u16string&)>& produce,
                     const std::function<void(std::u16string&)>& consume,
                     std::vector<std::u16string>& texts) {
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());

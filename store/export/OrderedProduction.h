@@ -15,7 +15,8 @@ namespace kel {
 // for the next call, so that their memory is used again. The first exception
 // of either function ends the work and is raised again here, after the
 // helpers have stopped.
-void ProduceInOrder(int count, const std::function<void(int, std::u16string&)>& produce,
+void ProduceInOrder(int count,
+                    const std::function<void(int, std::u16string&)>& produce,
                     const std::function<void(std::u16string&)>& consume,
                     std::vector<std::u16string>& texts);
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "model/catalogue/SeriesGallery.h"
 #include "model/chart/AxisPanel.h"
 #include "model/series/ChartSeries.h"
 #include "model/series/SeriesData.h"
-#include "model/catalogue/SeriesGallery.h"
 #include "persist/Unicode.h"
 #include "platform/Locale.h"
 #include "store/export/NumberFormat.h"
@@ -18,7 +18,8 @@
 
 namespace kel {
 
-KEL_PROPERTIES(TSeriesDataXML, Redeclared(u"IncludeHeader").Default(true),
+KEL_PROPERTIES(TSeriesDataXML,
+               Redeclared(u"IncludeHeader").Default(true),
                Property(u"Encoding", &TSeriesDataXML::Encoding, &TSeriesDataXML::Encoding)
                    .Stored(&TSeriesDataXML::IsEncodingStored))
 

@@ -58,7 +58,8 @@ class TKelPen : public TPersistent {
 KEL_PROPERTIES(TKelBrush,
                Property(u"Color", &TKelBrush::FColor, &TKelBrush::FColor).Default(clWhite))
 
-KEL_PROPERTIES(TKelPen, Property(u"Color", &TKelPen::GetColor, &TKelPen::SetColor).Default(clBlack),
+KEL_PROPERTIES(TKelPen,
+               Property(u"Color", &TKelPen::GetColor, &TKelPen::SetColor).Default(clBlack),
                Property(u"Style", &TKelPen::FStyle, &TKelPen::SetStyle).Default(psSolid),
                Property(u"Width", &TKelPen::GetWidth, &TKelPen::SetWidth)
                    .NoDefault()
@@ -100,7 +101,8 @@ class TLineSeries : public TSeriesBase {
   bool FStairs = false;
 };
 
-KEL_PROPERTIES(TLineSeries, Published({u"Active", u"Depth", u"OnClick"}),
+KEL_PROPERTIES(TLineSeries,
+               Published({u"Active", u"Depth", u"OnClick"}),
                Property(u"Stairs", &TLineSeries::FStairs, &TLineSeries::FStairs).Default(false),
                Published({u"Pen", u"Ratio"}))
 
@@ -205,7 +207,8 @@ class TSelfPublished : public TSeriesBase {
  public:
   bool FStairs = false;
 };
-KEL_PROPERTIES(TSelfPublished, Published({u"Stairs", u"Depth"}),
+KEL_PROPERTIES(TSelfPublished,
+               Published({u"Stairs", u"Depth"}),
                Declared(Property(u"Stairs", &TSelfPublished::FStairs, &TSelfPublished::FStairs)
                             .Default(false)))
 

@@ -60,7 +60,8 @@ struct ReadResult {
   std::vector<std::string> errors;
 };
 
-inline ReadResult ReadRoot(TComponent& root, const std::vector<uint8_t>& bytes,
+inline ReadResult ReadRoot(TComponent& root,
+                           const std::vector<uint8_t>& bytes,
                            bool tolerant = true) {
   ReadResult result;
   TMemoryStream stream(bytes);

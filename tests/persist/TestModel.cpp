@@ -12,7 +12,8 @@ std::vector<std::u16string>& LoadFinishedLog() {
   return log;
 }
 
-KEL_PROPERTIES(TTestPen, Property(u"Color", &TTestPen::FColor, &TTestPen::FColor).Default(clBlack),
+KEL_PROPERTIES(TTestPen,
+               Property(u"Color", &TTestPen::FColor, &TTestPen::FColor).Default(clBlack),
                Property(u"Width", &TTestPen::FWidth, &TTestPen::FWidth)
                    .NoDefault()
                    .Stored(&TTestPen::IsWidthStored),
@@ -34,10 +35,12 @@ void TTestPen::DefineProperties(TFiler& filer) {
       u"Fail", nullptr, [](TWriter&) { throw EWriteError("Failed on purpose"); }, FailOnWrite);
 }
 
-KEL_PROPERTIES(TTestWhitePen, Property(u"Glow", &TTestWhitePen::FGlow, &TTestWhitePen::FGlow),
+KEL_PROPERTIES(TTestWhitePen,
+               Property(u"Glow", &TTestWhitePen::FGlow, &TTestWhitePen::FGlow),
                Redeclared(u"Color").Default(clWhite))
 
-KEL_PROPERTIES(TTestItem, Property(u"Value", &TTestItem::FValue, &TTestItem::FValue),
+KEL_PROPERTIES(TTestItem,
+               Property(u"Value", &TTestItem::FValue, &TTestItem::FValue),
                Property(u"Caption", &TTestItem::FCaption, &TTestItem::FCaption),
                Property(u"Link", &TTestItem::FLink, &TTestItem::FLink))
 
@@ -52,7 +55,8 @@ void TTestItem::Assign(const TPersistent* source) {
 }
 
 KEL_PROPERTIES(
-    TTestRoot, Property(u"Caption", &TTestRoot::FCaption, &TTestRoot::FCaption),
+    TTestRoot,
+    Property(u"Caption", &TTestRoot::FCaption, &TTestRoot::FCaption),
     Property(u"Shape", &TTestRoot::FShape, &TTestRoot::FShape).Default(tsCircle),
     Property(u"Styles", &TTestRoot::FStyles, &TTestRoot::FStyles).Default(TTestStyles{tyBold}),
     Property(u"Ratio", &TTestRoot::FRatio, &TTestRoot::FRatio),

@@ -3,16 +3,16 @@
 #include <string>
 #include <vector>
 
-#include "model/chart/Chart.h"
-#include "model/standard/LineSeries.h"
 #include "model/catalogue/Registration.h"
+#include "model/chart/Chart.h"
 #include "model/series/SeriesGroups.h"
+#include "model/standard/LineSeries.h"
 #include "persist/Exceptions.h"
 #include "store/ChartException.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
-#include "tests/store/FakeSeries.h"
 #include "tests/platform/TempFolder.h"
+#include "tests/store/FakeSeries.h"
 
 namespace kel {
 namespace {

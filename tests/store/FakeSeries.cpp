@@ -9,7 +9,8 @@
 namespace kel::test {
 
 KEL_PROPERTIES(
-    TFakeSeries, Property(u"Active", &TFakeSeries::FActive, &TFakeSeries::FActive).Default(true),
+    TFakeSeries,
+    Property(u"Active", &TFakeSeries::FActive, &TFakeSeries::FActive).Default(true),
     Property(u"SeriesColor", &TFakeSeries::FColor, &TFakeSeries::FColor).Default(clDefault),
     Property(u"Source", &TFakeSeries::FSource, &TFakeSeries::FSource))
 

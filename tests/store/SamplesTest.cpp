@@ -30,7 +30,9 @@ TEST(SamplesTest, ConversionsOfEverySampleAreFixedPoints) {
     EXPECT_EQ(Convert(ChartTextToBinary, text), binary);
     EXPECT_EQ(Convert(ChartBinaryToText, Convert(ChartTextToBinary, text)), text);
     TMemoryStream originalStream(original);
-    if (!IsBinaryChartStream(originalStream)) EXPECT_EQ(text, original);
+    if (!IsBinaryChartStream(originalStream)) {
+      EXPECT_EQ(text, original);
+    }
   }
   EXPECT_GT(samples, 0);
 }

@@ -10,7 +10,8 @@ namespace kel::test {
 using C = TAxisTestChart;
 
 KEL_PROPERTIES(
-    TAxisTestChart, Property(u"BottomAxis", &C::BottomAxis, &C::SetBottomAxis),
+    TAxisTestChart,
+    Property(u"BottomAxis", &C::BottomAxis, &C::SetBottomAxis),
     Property(u"DepthAxis", &C::DepthAxis, &C::SetDepthAxis),
     Property(u"DepthTopAxis", &C::DepthTopAxis, &C::SetDepthTopAxis),
     Property(u"CustomAxes", &C::CustomAxes, &C::SetCustomAxes).Stored(&C::IsCustomAxesStored),

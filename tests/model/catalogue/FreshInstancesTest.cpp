@@ -48,7 +48,7 @@ TEST(FreshInstancesTest, EveryCreatableClassWritesWhatItsConstructorSetsApartFro
     if (info->CreateComponent == nullptr && info->CreateItem == nullptr) continue;
     written += "[" + Utf16ToUtf8(info->ClassName) + "]\n" + FreshInstanceText(*info);
   }
-  EXPECT_EQ(written, ReadFile(KEL_TEST_DATA "/fresh_instances.expected.txt"));
+  EXPECT_EQ(written, ReadFile(KEL_TEST_DATA "/catalogue/fresh_instances.txt"));
 }
 
 }  // namespace

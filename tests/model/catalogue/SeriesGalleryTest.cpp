@@ -2,10 +2,10 @@
 // look-ups and the type texts.
 #include <gtest/gtest.h>
 
-#include "model/standard/BarSeries.h"
-#include "model/standard/LineSeries.h"
 #include "model/catalogue/Registration.h"
 #include "model/catalogue/SeriesGallery.h"
+#include "model/standard/BarSeries.h"
+#include "model/standard/LineSeries.h"
 #include "persist/ClassRegistry.h"
 
 namespace kel {

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "model/chart/Chart.h"
 #include "model/base/ModelMessages.h"
 #include "model/catalogue/Registration.h"
+#include "model/chart/Chart.h"
 #include "model/series/SeriesMarks.h"
 #include "persist/ClassRegistry.h"
 #include "persist/Exceptions.h"

@@ -7,7 +7,8 @@ namespace kel::test {
 
 using T = TTestSeries;
 KEL_PROPERTIES(
-    TTestSeries, Property(u"Active", &T::Active, &T::SetActive).Default(true),
+    TTestSeries,
+    Property(u"Active", &T::Active, &T::SetActive).Default(true),
     Property(u"Marks", &T::Marks, &T::SetMarks),
     Property(u"DataSource", &T::DataSource, &T::SetDataSource).Stored(&T::IsDataSourceStored),
     Property(u"PercentFormat", &T::PercentFormat, &T::SetPercentFormat)

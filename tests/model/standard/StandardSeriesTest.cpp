@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "model/chart/Chart.h"
 #include "model/attributes/Pen.h"
 #include "model/catalogue/Registration.h"
+#include "model/chart/Chart.h"
 #include "model/standard/StandardSeries.h"
 #include "persist/Stream.h"
 #include "tests/model/PropertyText.h"

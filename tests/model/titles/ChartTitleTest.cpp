@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "model/titles/ChartTitle.h"
 #include "model/attributes/Font.h"
+#include "model/titles/ChartTitle.h"
 #include "persist/StringList.h"
 #include "tests/model/PropertyText.h"
 

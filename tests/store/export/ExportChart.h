@@ -8,11 +8,11 @@
 #include <fstream>
 #include <string>
 
-#include "model/standard/BarSeries.h"
-#include "model/chart/Chart.h"
-#include "model/standard/LineSeries.h"
 #include "model/catalogue/Registration.h"
 #include "model/catalogue/SeriesGallery.h"
+#include "model/chart/Chart.h"
+#include "model/standard/BarSeries.h"
+#include "model/standard/LineSeries.h"
 #include "platform/Locale.h"
 #include "tests/platform/TempFolder.h"
 
