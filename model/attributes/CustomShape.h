@@ -57,7 +57,6 @@ class TKelCustomShapeBrushPen : public TPersistent, public TChangeNotifier {
   void SetVisible(bool value) { SetAndNotify(FVisible, value); }
 
   bool DefaultVisible = true;
-  bool IsVisibleStored() const { return FVisible != DefaultVisible; }
 
   // Copies the brush, the pen and Visible.
   void Assign(const TPersistent* source) override;
@@ -138,7 +137,6 @@ class TKelCustomShape : public TKelCustomShapeBrushPen {
   void PrepareTransparent(bool value);
 
   bool DefaultTransparent = false;
-  bool IsTransparentStored() const { return FTransparent != DefaultTransparent; }
   bool HasCorners() const { return FCorners != nullptr; }
   bool HasPicture() const { return FPicture != nullptr; }
   bool IsChildrenStored() const;

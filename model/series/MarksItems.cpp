@@ -18,23 +18,12 @@ namespace kel {
 
 using I = TMarksItem;
 KEL_PROPERTIES(TMarksItem,
-               Property(u"Bevel", &I::Bevel, &I::SetBevel).Default(bvNone),
-               Property(u"BevelWidth", &I::BevelWidth, &I::SetBevelWidth).Default(2),
-               Property(u"Children", &I::Children, &I::SetChildren).Stored(&I::IsChildrenStored),
-               Property(u"ChildLayout", &I::ChildLayout, &I::SetChildLayout).Default(slTopBottom),
-               Property(u"Color", &I::Color, &I::SetColor).Default(TSeriesMarks::kMarksColor),
-               Property(u"Emboss", &I::Emboss, &I::SetEmboss),
-               Property(u"Font", &I::Font, &I::SetFont),
-               Property(u"Gradient", &I::Gradient, &I::SetGradient).Stored(false),
-               Property(u"Picture", &I::Picture, &I::SetPicture).Stored(&I::HasPicture),
-               Property(u"Shadow", &I::Shadow, &I::SetShadow),
-               Property(u"ShapeCallout", &I::ShapeCallout, &I::SetShapeCallout),
-               Property(u"ShapeStyle", &I::ShapeStyle, &I::SetShapeStyle).Default(fosRectangle),
+               Published({u"Bevel", u"BevelWidth", u"Children", u"ChildLayout"}),
+               Redeclared(u"Color").Default(TSeriesMarks::kMarksColor),
+               Published({u"Emboss", u"Font", u"Gradient", u"Picture", u"Shadow", u"ShapeCallout",
+                          u"ShapeStyle"}),
                Property(u"Text", &I::Lines, &I::SetLines),
-               Property(u"Transparency", &I::Transparency, &I::SetTransparency).Default(0),
-               Property(u"Transparent", &I::Transparent, &I::SetTransparent)
-                   .NoDefault()
-                   .Stored(&I::IsTransparentStored))
+               Published({u"Transparency", u"Transparent"}))
 
 TMarksItem::TMarksItem(TCustomKelPanel* parent)
     : TCustomTextShape(parent), FLines(std::make_unique<TStringList>()) {

@@ -5,10 +5,9 @@
 namespace kel {
 
 using G = TSeriesLegend;
-KEL_PROPERTIES(
-    TSeriesLegend,
-    Property(u"Picture", &G::Picture, &G::SetPicture).Stored(&G::HasPicture),
-    Property(u"Text", &G::Text, &G::SetText),
-    Property(u"Visible", &G::Visible, &G::SetVisible).NoDefault().Stored(&G::IsVisibleStored))
+KEL_PROPERTIES(TSeriesLegend,
+               Published({u"Picture"}),
+               Property(u"Text", &G::Text, &G::SetText),
+               Published({u"Visible"}))
 
 }  // namespace kel

@@ -25,26 +25,27 @@ std::unique_ptr<S> NewHiddenShadow(TNotifyEvent onChange) {
 // --- TSeriesPointer ---
 
 using P = TSeriesPointer;
-KEL_PROPERTIES(
-    TSeriesPointer,
-    Property(u"Brush", &P::Brush, &P::SetBrush),
-    Property(u"Dark3D", &P::Dark3D, &P::SetDark3D).Default(true),
-    Property(u"Depth", &P::Depth, &P::SetDepth).Default(0),
-    Property(u"Draw3D", &P::Draw3D, &P::SetDraw3D).Default(true),
-    Property(u"Emboss", &P::Emboss, &P::SetEmboss),
-    Property(u"FullGradient", &P::FullGradient, &P::SetFullGradient)
-        .NoDefault()
-        .StoredUnlessEqual(&P::DefaultFullGradient),
-    Property(u"Gradient", &P::Gradient, &P::SetGradient),
-    Property(u"HorizSize", &P::HorizSize, &P::SetHorizSize).Default(4),
-    Property(u"InflateMargins", &P::InflateMargins, &P::SetInflateMargins).NoDefault(),
-    Property(u"Pen", &P::Pen, &P::SetPen),
-    Property(u"Picture", &P::Picture, &P::SetPicture),
-    Property(u"Shadow", &P::Shadow, &P::SetShadow),
-    Property(u"Style", &P::Style, &P::SetStyle).NoDefault(),
-    Property(u"Transparency", &P::Transparency, &P::SetTransparency).Default(0),
-    Property(u"VertSize", &P::VertSize, &P::SetVertSize).Default(4),
-    Property(u"Visible", &P::Visible, &P::SetVisible).NoDefault().Stored(&P::IsVisibleStored))
+KEL_PROPERTIES(TSeriesPointer,
+               Property(u"Brush", &P::Brush, &P::SetBrush),
+               Property(u"Dark3D", &P::Dark3D, &P::SetDark3D).Default(true),
+               Property(u"Depth", &P::Depth, &P::SetDepth).Default(0),
+               Property(u"Draw3D", &P::Draw3D, &P::SetDraw3D).Default(true),
+               Property(u"Emboss", &P::Emboss, &P::SetEmboss),
+               Property(u"FullGradient", &P::FullGradient, &P::SetFullGradient)
+                   .NoDefault()
+                   .StoredUnlessEqual(&P::DefaultFullGradient),
+               Property(u"Gradient", &P::Gradient, &P::SetGradient),
+               Property(u"HorizSize", &P::HorizSize, &P::SetHorizSize).Default(4),
+               Property(u"InflateMargins", &P::InflateMargins, &P::SetInflateMargins).NoDefault(),
+               Property(u"Pen", &P::Pen, &P::SetPen),
+               Property(u"Picture", &P::Picture, &P::SetPicture),
+               Property(u"Shadow", &P::Shadow, &P::SetShadow),
+               Property(u"Style", &P::Style, &P::SetStyle).NoDefault(),
+               Property(u"Transparency", &P::Transparency, &P::SetTransparency).Default(0),
+               Property(u"VertSize", &P::VertSize, &P::SetVertSize).Default(4),
+               Property(u"Visible", &P::Visible, &P::SetVisible)
+                   .NoDefault()
+                   .StoredUnlessEqual(&P::DefaultVisible))
 
 TSeriesPointer::TSeriesPointer(TChartSeries* series)
     : TKelCustomShapeBrushPen(nullptr), FSeries(series) {}

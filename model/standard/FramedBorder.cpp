@@ -6,19 +6,20 @@
 namespace kel {
 
 using F = TFramedBorder;
-KEL_PROPERTIES(
-    TFramedBorder,
-    Property(u"Brush", &F::Brush, &F::SetBrush),
-    Property(u"Circled", &F::FCircled, &F::FCircled)
-        .NoDefault()
-        .StoredUnlessEqual(&F::DefaultCircled),
-    Property(u"Emboss", &F::Emboss, &F::SetEmboss),
-    Property(u"InnerBrush", &F::InnerBrush, &F::SetInnerBrush),
-    Property(u"MiddleBrush", &F::MiddleBrush, &F::SetMiddleBrush),
-    Property(u"OuterBrush", &F::OuterBrush, &F::SetOuterBrush),
-    Property(u"Shadow", &F::Shadow, &F::SetShadow),
-    Property(u"Visible", &F::Visible, &F::SetVisible).NoDefault().Stored(&F::IsVisibleStored),
-    Property(u"Width", &F::FWidth, &F::FWidth).Default(10))
+KEL_PROPERTIES(TFramedBorder,
+               Property(u"Brush", &F::Brush, &F::SetBrush),
+               Property(u"Circled", &F::FCircled, &F::FCircled)
+                   .NoDefault()
+                   .StoredUnlessEqual(&F::DefaultCircled),
+               Property(u"Emboss", &F::Emboss, &F::SetEmboss),
+               Property(u"InnerBrush", &F::InnerBrush, &F::SetInnerBrush),
+               Property(u"MiddleBrush", &F::MiddleBrush, &F::SetMiddleBrush),
+               Property(u"OuterBrush", &F::OuterBrush, &F::SetOuterBrush),
+               Property(u"Shadow", &F::Shadow, &F::SetShadow),
+               Property(u"Visible", &F::Visible, &F::SetVisible)
+                   .NoDefault()
+                   .StoredUnlessEqual(&F::DefaultVisible),
+               Property(u"Width", &F::FWidth, &F::FWidth).Default(10))
 
 TFramedBorder::TFramedBorder(TCustomKelPanel* parent)
     : TKelCustomShapeBrushPen(parent),
