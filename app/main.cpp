@@ -14,8 +14,11 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("kel-converter");
+  QApplication::setApplicationVersion(KEL_VERSION);
 
   QCommandLineParser parser;
+  parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption screenshot("screenshot", "Save an image of the window to FILE and exit.",
                                       "FILE");
   parser.addOption(screenshot);
