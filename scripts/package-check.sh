@@ -16,6 +16,7 @@ rm -f "$package"
 
 contents=$(dpkg-deb --contents "$package")
 for file in usr/bin/kelconv usr/bin/kel-converter usr/share/man/man1/kelconv.1 \
+            usr/share/man/man1/kel-converter.1 \
             usr/share/applications/kel-converter.desktop \
             usr/share/mime/packages/kel-converter.xml \
             usr/share/icons/hicolor/scalable/apps/kel-converter.svg \
@@ -25,7 +26,7 @@ done
 echo "Depends: $(dpkg-deb --field "$package" Depends)"
 
 if command -v lintian > /dev/null; then
-  lintian --no-tag-display-limit "$package" || echo "lintian reported the findings above"
+  lintian --tag-display-limit 0 "$package" || echo "lintian reported the findings above"
 fi
 
 scratch=$(mktemp -d)
