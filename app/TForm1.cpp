@@ -60,20 +60,29 @@ void TForm1::RadioGroup1Click() {
 }
 
 void TForm1::FileButtonClick() {
-  std::exception_ptr failure;
-  {
+  // The chooser is released before the completion message.
+  ConvertThenComplete([this] {
     const std::unique_ptr<FileOpenDialog> chooser = FServices.CreateFileOpenDialog();
-    try {
-      if (RadioGroup1->ItemIndex() != 0) {
-        chooser->SetOptions(fdoPickFolders);
-        if (chooser->Execute()) ConvertFolder(chooser->FileName());
-      } else {
-        chooser->AddFileType(u"KelChart template", u"*.kel");
-        if (chooser->Execute()) ConvertFile(chooser->FileName());
-      }
-    } catch (...) {
-      failure = std::current_exception();
+    if (RadioGroup1->ItemIndex() != 0) {
+      chooser->SetOptions(fdoPickFolders);
+      if (chooser->Execute()) ConvertFolder(chooser->FileName());
+    } else {
+      chooser->AddFileType(u"KelChart template", u"*.kel");
+      if (chooser->Execute()) ConvertFile(chooser->FileName());
     }
+  });
+}
+
+void TForm1::OpenFile(const std::string& path) {
+  RunEventHandler(*FServices.Failures, [&] { ConvertThenComplete([&] { ConvertFile(path); }); });
+}
+
+void TForm1::ConvertThenComplete(const std::function<void()>& conversion) {
+  std::exception_ptr failure;
+  try {
+    conversion();
+  } catch (...) {
+    failure = std::current_exception();
   }
   FServices.Messages->Show(u"Conversion completed!");
   if (failure) std::rethrow_exception(failure);

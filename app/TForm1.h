@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 #include "app/FormServices.h"
@@ -30,6 +31,9 @@ class TForm1 : public QWidget {
   // Chooses a file or folder and converts it; "Conversion completed!" is
   // shown in every case, before a failure leaves the handler.
   void FileButtonClick();
+  // Converts the file given on the program's command line as if it had been
+  // chosen: with the window's data setting, followed by the same messages.
+  void OpenFile(const std::string& path);
 
  private:
   void CreateControls();
@@ -38,6 +42,9 @@ class TForm1 : public QWidget {
   template <typename Sender, typename Signal>
   void ConnectHandler(Sender* sender, Signal signal, void (TForm1::*handler)());
 
+  // Runs a conversion and shows "Conversion completed!" after it, also when
+  // it fails; the failure then leaves this function.
+  void ConvertThenComplete(const std::function<void()>& conversion);
   void ConvertFile(const std::string& path);
   void ConvertFolder(const std::string& folder);
 

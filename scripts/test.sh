@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the unit and
-# golden tests and the corpus replays, the same under AddressSanitizer and
+# golden tests and the corpus replays, a check of the Debian package made from
+# the Release build, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and a bounded run of every fuzz target. Prints
 # the time of each stage at its end.
 set -euo pipefail
@@ -12,6 +13,7 @@ export QT_QPA_PLATFORM=offscreen
 stage "Install" scripts/install-deps.sh
 stage "Release build" scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
 stage "Release tests" ctest --test-dir build --output-on-failure -j2
+stage "Debian package" scripts/package-check.sh build
 stage "ASan and UBSan build" scripts/build-sanitized.sh build-asan
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   stage "ASan and UBSan tests" ctest --test-dir build-asan --output-on-failure -j2

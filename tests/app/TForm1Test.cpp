@@ -133,6 +133,29 @@ TEST_F(TForm1Test, EmptyFileIsReportedAfterCompletionAndWindowCarriesOn) {
   EXPECT_EQ(ClickFileButton()[1], "convert /data/sales.kel data=1");
 }
 
+TEST_F(TForm1Test, FileGivenOnCommandLineIsConvertedLikeAChosenOne) {
+  services_.failures["/data/empty.kel"] = "Empty *.kel file";
+  struct Case {
+    int checkBoxClicks;
+    const char* path;
+    EventLog events;
+  } cases[] = {
+      {0, "/data/sales.kel", {"convert /data/sales.kel data=1", "message Conversion completed!"}},
+      {1, "/data/sales.kel", {"convert /data/sales.kel data=0", "message Conversion completed!"}},
+      {1,
+       "/data/empty.kel",
+       {"convert /data/empty.kel data=1", "message Conversion completed!",
+        "error Empty *.kel file."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.events.front());
+    for (int i = 0; i < c.checkBoxClicks; ++i) Click(form_.DataCheckBox);
+    services_.log.clear();
+    form_.OpenFile(c.path);
+    EXPECT_EQ(services_.log, c.events);
+  }
+}
+
 // A folder of chart files beside entries the batch must skip.
 class TForm1FolderTest : public TForm1Test {
  protected:

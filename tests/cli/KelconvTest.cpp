@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,16 @@ TEST_F(KelconvTest, HelpAndVersion) {
 
   const Outcome version = Kelconv({"--version"});
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out.rfind("kelconv ", 0), 0u);
+  EXPECT_EQ(version.out, "kelconv " KEL_VERSION "\n");
+}
+
+TEST_F(KelconvTest, HelpFitsAnEightyColumnTerminal) {
+  const std::string usage = Kelconv({"--help"}).out;
+  ASSERT_FALSE(usage.empty());
+  std::istringstream lines(usage);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_LE(line.size(), 80u) << line;
+  }
 }
 
 TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
