@@ -60,9 +60,11 @@ void TForm1::RadioGroup1Click() {
 }
 
 void TForm1::FileButtonClick() {
-  // The chooser is released before the completion message.
-  ConvertThenComplete([this] {
-    const std::unique_ptr<FileOpenDialog> chooser = FServices.CreateFileOpenDialog();
+  // A chooser that cannot be created fails before any conversion, without the
+  // completion message; once created, it is released before that message.
+  std::unique_ptr<FileOpenDialog> created = FServices.CreateFileOpenDialog();
+  ConvertThenComplete([&] {
+    const std::unique_ptr<FileOpenDialog> chooser = std::move(created);
     if (RadioGroup1->ItemIndex() != 0) {
       chooser->SetOptions(fdoPickFolders);
       if (chooser->Execute()) ConvertFolder(chooser->FileName());
