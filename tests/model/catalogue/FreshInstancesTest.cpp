@@ -4,9 +4,7 @@
 // line.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "model/catalogue/Registration.h"
@@ -15,6 +13,7 @@
 #include "persist/Component.h"
 #include "persist/Unicode.h"
 #include "tests/model/PropertyText.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {
@@ -34,13 +33,6 @@ std::string FreshInstanceText(const TClassInfo& info) {
   return {};
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
 TEST(FreshInstancesTest, EveryCreatableClassWritesWhatItsConstructorSetsApartFromItsDefaults) {
   RegisterModelClasses();
   std::string written;
@@ -48,7 +40,7 @@ TEST(FreshInstancesTest, EveryCreatableClassWritesWhatItsConstructorSetsApartFro
     if (info->CreateComponent == nullptr && info->CreateItem == nullptr) continue;
     written += "[" + Utf16ToUtf8(info->ClassName) + "]\n" + FreshInstanceText(*info);
   }
-  EXPECT_EQ(written, ReadFile(KEL_TEST_DATA "/catalogue/fresh_instances.txt"));
+  EXPECT_EQ(written, test::ReadFile(KEL_TEST_DATA "/catalogue/fresh_instances.txt"));
 }
 
 }  // namespace
