@@ -86,7 +86,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     return line;
   }
   line.command = Command::Convert;
-  line.includeData = !noData;
+  line.conversion.includeData = !noData;
   if (line.paths.empty()) throw UsageError("no input given");
   return line;
 }

@@ -32,7 +32,8 @@ std::string ChartOutputName(const std::string& path, const std::string& extensio
 
 std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
                                       const std::string& path,
-                                      bool includeData) {
+                                      const ConversionOptions& options) {
+  const bool includeData = options.includeData;
   std::vector<ChartOutput> outputs;
   outputs.push_back({ChartOutputName(path, "txt"), [&chart, includeData](TStream& stream) {
                        WriteChartTextStreamed(chart, stream, includeData);
@@ -44,7 +45,7 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
   return outputs;
 }
 
-void ConvertChartFile(const std::string& path, bool includeData) {
+ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options) {
   // The chart belongs to a host component for the length of one file, as it
   // would to a window: references to its children are written relative to it.
   TComponent host(nullptr);
@@ -53,8 +54,9 @@ void ConvertChartFile(const std::string& path, bool includeData) {
     TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
     ReadChartFromStream(chart, input, true);
   }
-  for (const ChartOutput& output : ChartOutputs(*chart, path, includeData))
+  for (const ChartOutput& output : ChartOutputs(*chart, path, options))
     WriteFileAtomically(output.fileName, output.write);
+  return {};
 }
 
 }  // namespace kel
