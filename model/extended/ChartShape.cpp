@@ -159,6 +159,18 @@ void TChartShape::SetSeriesColor(TColor value) {
   Brush()->SetColor(value);
 }
 
+void TChartShape::ReadSeriesData(TStream& stream) {
+  const TChartListOrder order = XValues()->Order();
+  XValues()->SetOrder(loNone);
+  try {
+    inherited::ReadSeriesData(stream);
+  } catch (...) {
+    XValues()->SetOrder(order);
+    throw;
+  }
+  XValues()->SetOrder(order);
+}
+
 bool TChartShape::AcceptsPointsOf(const TChartSeries& source) const {
   return dynamic_cast<const TChartShape*>(&source) != nullptr;
 }

@@ -72,6 +72,9 @@ class TChartShape : public TChartSeries {
 
   // Also colours the brush.
   void SetSeriesColor(TColor value) override;
+  // Keeps the points in the block's order, so that the first is X0, Y0 also
+  // when the corners are not in ascending X order.
+  void ReadSeriesData(TStream& stream) override;
   bool AcceptsPointsOf(const TChartSeries& source) const override;
   void Assign(const TPersistent* source) override;
 

@@ -110,6 +110,14 @@ TEST_F(ExtendedSeriesDataTest, BlocksCarryTheExtraValuesInListOrder) {
        Block(1, 1, {kJanuary2, 1000})},
       {"shape: its two corners", [this] { return AddSeries<TChartShape>(); },
        Block(1, 2, {0, 0, 100, 100})},
+      {"shape: corners against X order stay in place",
+       [this] {
+         auto* shape = AddSeries<TChartShape>();
+         shape->SetX0(30);
+         shape->SetX1(10);
+         return shape;
+       },
+       Block(1, 2, {30, 0, 10, 100})},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
