@@ -33,6 +33,8 @@ TGanttSeries::TGanttSeries(TComponent* owner)
   FEndValues = AddValueList(u"End");
   FEndValues->AssignDefaultDateTime(true);
   FNextTask = AddValueList(u"NextTask");
+  // Also for points added through the series base's other operations.
+  FNextTask->TempValue = kNoNextTask;
   Pointer()->SetStyle(psRectangle);
 }
 

@@ -269,6 +269,9 @@ TEST_F(ExtendedSeriesTest, AddedPointsStageTheirExtraValues) {
   EXPECT_EQ(gantt->NextTask()->Value(2), -1);
   EXPECT_EQ(gantt->EndValues()->Value(1), 5);
   EXPECT_EQ(gantt->YValue(2), 2) << "a start alone goes on the next row";
+  auto* fresh = AddSeries<TGanttSeries>();
+  fresh->AddNull(3);
+  EXPECT_EQ(fresh->NextTask()->Value(0), -1) << "added through the series base";
 
   auto* candle = AddSeries<TCandleSeries>();
   candle->AddOHLC(10, 14, 9, 12);
