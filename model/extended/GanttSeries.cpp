@@ -21,7 +21,8 @@ KEL_PROPERTIES(TGanttSeries,
 
 TGanttSeries::TGanttSeries(TComponent* owner)
     : TPointSeries(owner), FEndValues(nullptr), FNextTask(nullptr) {
-  // The start is the point's value and the row its position.
+  // The start is the point's value and the row its position, as in a
+  // horizontal series, but the starts keep their ascending order.
   SetHorizontal();
   XValues()->SetOrder(loAscending);
   YValues()->SetOrder(loNone);

@@ -35,7 +35,7 @@ class TGanttSeries : public TPointSeries {
 
   int AddGantt(double start, double end, double y, const std::u16string& label = {});
   int AddGanttColor(double start, double end, double y, const std::u16string& label, TColor color);
-  // Points added these way have no next task until one is set.
+  // Points added this way have no next task until one is set.
   int AddXY(double x, double y, const std::u16string& label = {}, TColor color = clDefault);
   int Add(double value, const std::u16string& label = {}, TColor color = clDefault);
 
