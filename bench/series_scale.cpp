@@ -2,6 +2,8 @@
 // (X and Y values, no labels), saves it as a binary chart file, runs kelconv
 // on it and prints nanoseconds per point and the peak resident memory, at
 // 100,000 and at 10,000,000 points, to show that the time grows linearly.
+// Then converts, in turns, a line chart, a candle chart and a Gantt chart of
+// 1,000,000 points each and compares their nanoseconds per stored value.
 //
 // Usage: bench_series_scale KELCONV SCRATCH_FOLDER
 #include <spawn.h>
@@ -9,14 +11,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "bench/LineSeriesChart.h"
 #include "model/catalogue/Registration.h"
 #include "model/chart/Chart.h"
+#include "model/extended/CandleSeries.h"
+#include "model/extended/GanttSeries.h"
 #include "store/ChartStore.h"
 
 namespace {
@@ -27,9 +34,11 @@ struct TRun {
   long PeakKb = 0;
 };
 
-void BuildChartFile(const std::string& path, int pointsPerSeries) {
+using TChartBuilder = std::function<void(kel::TChart&)>;
+
+void BuildChartFile(const std::string& path, const TChartBuilder& build) {
   kel::TChart chart(nullptr);
-  kel::bench::AddLineSeries(chart, pointsPerSeries);
+  build(chart);
   for (int s = 0; s < chart.SeriesCount(); ++s) {
     static_cast<kel::TChartSeries&>(chart.Series(s)->SeriesComponent()).ManualData = true;
   }
@@ -81,7 +90,9 @@ TMeasure Measure(const std::string& kelconv,
                  const std::filesystem::path& folder,
                  int pointsPerSeries) {
   const std::string base = (folder / ("scale" + std::to_string(pointsPerSeries))).string();
-  BuildChartFile(base + ".kel", pointsPerSeries);
+  BuildChartFile(base + ".kel", [pointsPerSeries](kel::TChart& chart) {
+    kel::bench::AddLineSeries(chart, pointsPerSeries);
+  });
   // Best of three runs against the noise of a shared machine; each run
   // writes its outputs anew, as a first conversion does.
   TMeasure measure;
@@ -111,6 +122,86 @@ void Report(const TMeasure& m) {
       peakMb / (m.InputMb + m.TextMb), m.InputMb, m.TextMb, m.XmlMb);
 }
 
+constexpr int kComparedPoints = 1'000'000;
+
+// Trading days with prices that wander within a band: five values a point.
+void AddCandleSeries(kel::TChart& chart) {
+  auto* series = new kel::TCandleSeries(&chart);
+  series->SetName(u"Candles");
+  series->SetParentChart(&chart);
+  series->BeginUpdate();
+  for (int i = 0; i < kComparedPoints; ++i) {
+    const double open = 100 + (i * 7919LL % 1000) / 8.0;
+    const double close = 100 + ((i + 1) * 7919LL % 1000) / 8.0;
+    series->AddCandle(36526 + i, open, std::max(open, close) + 2, std::min(open, close) - 2, close);
+  }
+  series->EndUpdate();
+}
+
+// Tasks on a hundred rows, each linked to the next: row, start, end and next
+// task, four values a point.
+void AddGanttSeries(kel::TChart& chart) {
+  auto* series = new kel::TGanttSeries(&chart);
+  series->SetName(u"Tasks");
+  series->SetParentChart(&chart);
+  series->BeginUpdate();
+  for (int i = 0; i < kComparedPoints; ++i) {
+    const double start = 36526 + i * 0.25;
+    series->AddGantt(start, start + 1 + i % 7, i % 100);
+    series->NextTask()->SetValue(i, i + 1 < kComparedPoints ? i + 1 : -1);
+  }
+  series->EndUpdate();
+}
+
+struct TComparedChart {
+  const char* Name;
+  TChartBuilder Build;
+  // Values stored a point: the value lists the data block carries.
+  int ValuesPerPoint;
+  std::string Path;
+  TRun Best;
+
+  double NsPerValue() const { return Best.Seconds * 1e9 / kComparedPoints / ValuesPerPoint; }
+};
+
+// Converts the charts in turns, so that they meet the same machine load, and
+// keeps the best run of each.
+void CompareCharts(const std::string& kelconv, const std::filesystem::path& folder) {
+  std::vector<TComparedChart> charts = {
+      {"line (X, Y)",
+       [](kel::TChart& chart) {
+         kel::bench::AddLineSeries(chart, kComparedPoints / kel::bench::kSeriesCount);
+       },
+       2},
+      {"candle (date, close, high, low, open)", AddCandleSeries, 5},
+      {"gantt (row, start, end, next task)", AddGanttSeries, 4},
+  };
+  for (size_t c = 0; c < charts.size(); ++c) {
+    charts[c].Path = (folder / ("compared" + std::to_string(c))).string();
+    BuildChartFile(charts[c].Path + ".kel", charts[c].Build);
+    charts[c].Best.Seconds = 1e30;
+  }
+  for (int round = 0; round < 5; ++round) {
+    for (TComparedChart& chart : charts) {
+      std::filesystem::remove(chart.Path + ".txt");
+      std::filesystem::remove(chart.Path + ".xml");
+      ::sync();
+      const TRun run = RunKelconv(kelconv, chart.Path + ".kel");
+      if (run.Seconds < chart.Best.Seconds) chart.Best = run;
+    }
+  }
+  const double line = charts.front().NsPerValue();
+  for (const TComparedChart& chart : charts) {
+    std::printf("%-40s %7.1f ns/value (CPU %7.1f), %.2f x the line chart (goal <= 1.2)\n",
+                chart.Name, chart.NsPerValue(),
+                chart.Best.CpuSeconds * 1e9 / kComparedPoints / chart.ValuesPerPoint,
+                chart.NsPerValue() / line);
+    for (const char* extension : {".kel", ".txt", ".xml"}) {
+      std::filesystem::remove(chart.Path + extension);
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,5 +225,6 @@ int main(int argc, char** argv) {
   };
   std::printf("fixed cost (10 x 10 points) %.1f ms; beyond it, the ratio is %.2f\n",
               fixedSeconds * 1e3, beyondFixed(small) / beyondFixed(large));
+  CompareCharts(argv[1], argv[2]);
   return 0;
 }

@@ -6,6 +6,7 @@
 #include "model/axes/ChartAxes.h"
 #include "model/catalogue/SeriesGallery.h"
 #include "model/chart/Chart.h"
+#include "model/extended/ExtendedSeries.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
 
@@ -20,6 +21,7 @@ void RegisterModelClasses() {
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
     RegisterStandardSeriesGallery();
+    RegisterExtendedSeriesClasses();
   });
 }
 

@@ -334,7 +334,9 @@ void TChartSeries::ReactTo(TSeriesNotification kind, TChartSeries& source, int i
       if (RecalcOptions.Contains(rOnClear)) Clear();
       break;
     case TSeriesNotification::Added:
-      if (RecalcOptions.Contains(rOnInsert) && !hasFunction) CopyPoint(source, index);
+      if (RecalcOptions.Contains(rOnInsert) && !hasFunction && AcceptsPointsOf(source)) {
+        CopyPoint(source, index);
+      }
       break;
     case TSeriesNotification::Deleted:
       if (RecalcOptions.Contains(rOnDelete) && !hasFunction && index < Count()) Delete(index);
@@ -489,6 +491,10 @@ bool TChartSeries::IsValidSourceOf(TComponent* source) const {
   return dynamic_cast<TChartSeries*>(source) != nullptr && source != this;
 }
 
+bool TChartSeries::AcceptsPointsOf(const TChartSeries& /*source*/) const {
+  return true;
+}
+
 bool TChartSeries::DependsOn(const TChartSeries* series) const {
   for (TComponent* source : FDataSources) {
     const auto* sourceSeries = dynamic_cast<const TChartSeries*>(source);
@@ -575,7 +581,7 @@ void TChartSeries::AssignValues(TChartSeries& source) {
   BeginUpdate();
   try {
     Clear();
-    if (FFunction == nullptr && IsValidSourceOf(&source)) {
+    if (FFunction == nullptr && IsValidSourceOf(&source) && AcceptsPointsOf(source)) {
       for (int i = 0; i < source.Count(); ++i) CopyPoint(source, i);
     }
   } catch (...) {

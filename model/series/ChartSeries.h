@@ -209,6 +209,9 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   void RemoveDataSource(TComponent* source);
   // Whether the series may take its values from source.
   virtual bool IsValidSourceOf(TComponent* source) const;
+  // Whether the points of a linked source are copied into this series; a
+  // class whose points need values of its own kind narrows it.
+  virtual bool AcceptsPointsOf(const TChartSeries& source) const;
   // Recomputes the points from the data source when not updating or loading.
   void CheckDataSource();
   // Replaces the points with a copy of source's.

@@ -1,0 +1,23 @@
+// The extended series family: Gantt, bubble, arrow, the financial series and
+// the shape.
+#pragma once
+
+#include "model/extended/ArrowSeries.h"
+#include "model/extended/BubbleSeries.h"
+#include "model/extended/CandleSeries.h"
+#include "model/extended/ChartShape.h"
+#include "model/extended/GanttSeries.h"
+#include "model/extended/OHLCSeries.h"
+#include "model/extended/VolumeSeries.h"
+
+namespace kel {
+
+// Registers every extended series class by name, so chart files naming them
+// load, and enters them in the series gallery.
+void RegisterExtendedSeriesClasses();
+
+// The gallery entries of the extended series classes, which also give them
+// their type texts.
+void RegisterExtendedSeriesGallery();
+
+}  // namespace kel
