@@ -19,10 +19,10 @@ namespace {
 using F = TKelFunction;
 
 const char* const kPeriodNegative = "Function Period should be >= 0";
-// Ranges of X values that one range calculation may form at most, empty ones
-// included: a period far smaller than the gaps between positions would
+// Empty ranges of X values (each adds a 0) that one range calculation may
+// form at most: a period far smaller than the gaps between positions would
 // otherwise add points without bound.
-constexpr int64_t kMaxRanges = 10'000'000;
+constexpr int64_t kMaxEmptyRanges = 1'000'000;
 
 std::vector<TChartSeries*> SeriesSources(const TChartSeries& series) {
   std::vector<TChartSeries*> result;
@@ -240,7 +240,8 @@ void TKelFunction::CalculateByPeriodRange(TChartSeries& source) {
   const bool calendar = UsesCalendarSteps(*FParent);
   double rangeStart = positions.Value(0);
   int d = 0;
-  for (int64_t ranges = 0; d < count && ranges < kMaxRanges; ++ranges) {
+  int64_t emptyRanges = 0;
+  while (d < count) {
     const double rangeEnd = PeriodRangeEnd(rangeStart, FPeriod, calendar);
     // A period too small to move past rangeStart can form no range.
     if (!(rangeEnd > rangeStart)) return;
@@ -251,6 +252,7 @@ void TKelFunction::CalculateByPeriodRange(TChartSeries& source) {
       AddResult(source, position, Calculate(source, d, i));
       d = i + 1;
     } else {
+      if (++emptyRanges > kMaxEmptyRanges) return;
       AddResult(source, position, 0);
     }
     rangeStart = rangeEnd;
