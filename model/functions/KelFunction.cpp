@@ -164,11 +164,19 @@ double TKelFunction::CalculateMany(const std::vector<TChartSeries*>& sources, in
 }
 
 double TKelFunction::CalculateManyByValue(const std::vector<TChartSeries*>& sources, double x) {
+  std::vector<int> indices;
+  for (TChartSeries* source : sources)
+    indices.push_back(source->NotMandatoryValueList()->Locate(x));
+  return CalculateAtIndices(sources, indices);
+}
+
+double TKelFunction::CalculateAtIndices(const std::vector<TChartSeries*>& sources,
+                                        const std::vector<int>& indices) {
   FBuffer.clear();
-  for (TChartSeries* source : sources) {
-    const int index = source->NotMandatoryValueList()->Locate(x);
-    if (index >= 0 && (FIncludeNulls || !source->IsNull(index))) {
-      FBuffer.push_back(ValueList(*source).Value(index));
+  for (size_t s = 0; s < sources.size(); ++s) {
+    const int index = indices[s];
+    if (index >= 0 && (FIncludeNulls || !sources[s]->IsNull(index))) {
+      FBuffer.push_back(ValueList(*sources[s]).Value(index));
     }
   }
   return Reduce(FBuffer);
@@ -277,10 +285,18 @@ void TKelFunction::CalculateByIndex(const std::vector<TChartSeries*>& sources) {
 
 void TKelFunction::CalculateByValue(const std::vector<TChartSeries*>& sources) {
   int maxCount = 0;
-  for (TChartSeries* source : sources) maxCount = std::max(maxCount, source->Count());
+  // Each source's first index of each position, found once instead of by a
+  // search per position.
+  std::vector<std::unordered_map<double, int>> firstIndex(sources.size());
+  for (size_t s = 0; s < sources.size(); ++s) {
+    const TChartValueList& positions = *sources[s]->NotMandatoryValueList();
+    maxCount = std::max(maxCount, positions.Count());
+    for (int i = positions.Count() - 1; i >= 0; --i) firstIndex[s][positions.Value(i)] = i;
+  }
   // The positions added so far: the series was cleared before calculating.
   std::unordered_set<double> added;
   std::vector<double> positions;
+  std::vector<int> indices(sources.size());
   for (int i = 0; i < maxCount; ++i) {
     positions.clear();
     for (TChartSeries* source : sources) {
@@ -289,15 +305,19 @@ void TKelFunction::CalculateByValue(const std::vector<TChartSeries*>& sources) {
     std::sort(positions.begin(), positions.end());
     for (const double x : positions) {
       if (!added.insert(x).second) continue;
-      const double v = CalculateManyByValue(sources, x);
-      std::u16string label;
       bool everySource = true;
+      for (size_t s = 0; s < sources.size(); ++s) {
+        const auto found = firstIndex[s].find(x);
+        indices[s] = found == firstIndex[s].end() ? -1 : found->second;
+        everySource = everySource && indices[s] >= 0;
+      }
+      const double v = CalculateAtIndices(sources, indices);
+      std::u16string label;
       for (TChartSeries* source : sources) {
-        if (label.empty() && i < source->Count() &&
-            source->NotMandatoryValueList()->Value(i) == x) {
+        if (i < source->Count() && source->NotMandatoryValueList()->Value(i) == x) {
           label = source->XLabel(i);
+          break;
         }
-        everySource = everySource && source->NotMandatoryValueList()->Locate(x) >= 0;
       }
       if (everySource) {
         FParent->AddXY(x, v, label);

@@ -111,6 +111,9 @@ class TKelFunction : public TComponent, public ISeriesFunction {
   void CalculateByPeriodRange(TChartSeries& source);
   void CalculateByIndex(const std::vector<TChartSeries*>& sources);
   void CalculateByValue(const std::vector<TChartSeries*>& sources);
+  // Reduces the values at indices[s] of each source s (-1: none).
+  double CalculateAtIndices(const std::vector<TChartSeries*>& sources,
+                            const std::vector<int>& indices);
 
   bool FCalcByValue = false;
   bool FIncludeNulls = true;
