@@ -263,7 +263,9 @@ TEST(FunctionCalculationTest, SeveralSourcesByValueMatchXValues) {
     const int two = series->XValues()->Locate(2);
     EXPECT_FALSE(series->IsNull(two));
     EXPECT_EQ(series->XLabel(two), u"two");
-    if (includeNulls) EXPECT_TRUE(series->IsNull(series->XValues()->Locate(4)));
+    if (includeNulls) {
+      EXPECT_TRUE(series->IsNull(series->XValues()->Locate(4)));
+    }
   }
 }
 
