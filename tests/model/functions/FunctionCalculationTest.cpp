@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 
+#include "model/axes/ChartAxis.h"
 #include "model/functions/AddKelFunction.h"
 #include "model/functions/AverageKelFunction.h"
 #include "model/functions/CustomKelFunction.h"
@@ -189,14 +190,20 @@ TEST(FunctionCalculationTest, MonthStepsFollowTheCalendarOnDateAxes) {
     double Period;
     bool DateTime;
     TPoints Expected;
+    bool ExactDateTime = true;
   };
   const TCase cases[] = {
       // One month: [Jan 10, Feb 1), [Feb 1, Mar 1), [Mar 1, Apr 1).
       {30, true, {{45301, 3}, {45323, 4}, {45352, 8}}},
       // Half months: [Jan 10, Jan 15), [Jan 15, Feb 1), [Feb 1, Feb 15), ...
       {15, true, {{45301, 1}, {45306, 2}, {45323, 4}, {45337, 0}, {45352, 0}, {45366, 8}}},
+      // Two months: [Jan 10, Mar 1), [Mar 1, May 1); a year: up to 2025-01-01.
+      {60, true, {{45301, 7}, {45352, 8}}},
+      {365, true, {{45301, 15}}},
       // Without date values the period is a plain range of 30.
       {30, false, {{45301, 7}, {45331, 0}, {45361, 8}}},
+      // Nor on an axis without exact date-time steps.
+      {30, true, {{45301, 7}, {45331, 0}, {45361, 8}}, false},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Period);
@@ -204,6 +211,7 @@ TEST(FunctionCalculationTest, MonthStepsFollowTheCalendarOnDateAxes) {
     chart.SetSource({1, 2, 4, 8}, dates);
     auto* series = chart.AddSeries<TBarSeries>(u"Sum");
     chart.Source->XValues()->SetDateTime(c.DateTime);
+    chart.Chart.BottomAxis()->SetExactDateTime(c.ExactDateTime);
     auto* function = chart.Attach<TAddKelFunction>(series);
     function->SetPeriodStyle(psRange);
     function->SetPeriodAlign(paFirst);
