@@ -2,7 +2,6 @@
 // it, for the function tests.
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "model/chart/Chart.h"
