@@ -7,6 +7,7 @@
 #include "model/catalogue/SeriesGallery.h"
 #include "model/chart/Chart.h"
 #include "model/extended/ExtendedSeries.h"
+#include "model/functions/FunctionClasses.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
 
@@ -20,6 +21,7 @@ void RegisterModelClasses() {
     RegisterChartClasses();
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
+    RegisterFunctionClasses();
     RegisterStandardSeriesGallery();
     RegisterExtendedSeriesClasses();
   });
