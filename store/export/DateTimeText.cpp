@@ -29,8 +29,9 @@ std::u16string DateTimeText(double value) {
   }
   const std::chrono::year_month_day date{kEpoch + std::chrono::days(static_cast<int>(day))};
   char text[32];
-  int length = std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                             static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  int length =
+      std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                    static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
   if (seconds != 0) {
     length += std::snprintf(text + length, sizeof text - static_cast<size_t>(length),
                             " %02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);

@@ -44,8 +44,7 @@ void TExportColumns::AddColor(const TChartSeries& series) {
 }
 
 void TExportColumns::AddValue(const TChartSeries& series, const TChartValueList& list) {
-  FColumns.push_back(
-      {TColumnKind::Value, &series, &list, &list != series.NotMandatoryValueList()});
+  FColumns.push_back({TColumnKind::Value, &series, &list, &list != series.NotMandatoryValueList()});
 }
 
 const std::u16string& TExportColumns::RowLabel(int index) const {

@@ -104,7 +104,8 @@ TExportColumns TSeriesDataHTML::Columns() const {
   TExportColumns columns;
   if (IncludeIndex) columns.AddIndex();
   for (const TChartSeries* series : ExportedSeries()) {
-    const bool withLabel = !FirstSeriesLabels || (first != nullptr && &first->SeriesComponent() == series);
+    const bool withLabel =
+        !FirstSeriesLabels || (first != nullptr && &first->SeriesComponent() == series);
     columns.AddSeries(*series, IFormat, withLabel);
   }
   return columns;

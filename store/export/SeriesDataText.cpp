@@ -81,7 +81,8 @@ class TTextCells : public TTextFields {
 
   void Index(int index) {
     char digits[16];
-    AsciiField({digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, index).ptr - digits)});
+    AsciiField({digits, static_cast<size_t>(
+                            std::to_chars(digits, digits + sizeof digits, index).ptr - digits)});
   }
   void Text(const TExportColumn&, const std::u16string& label) { Field(label, !label.empty()); }
   void Color(const TExportColumn&, TColor color) { AsciiField(FColors.Of(color)); }

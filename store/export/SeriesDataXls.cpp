@@ -21,7 +21,8 @@ namespace {
 
 static_assert(std::endian::native == std::endian::little, "records are written little-endian");
 
-constexpr char kBeginOfFile[] = {0x09, 0x08, 0x08, 0x00, 0x00, 0x05, 0x10, 0x00, 0x00, 0x00, 0x00, 0x00};
+constexpr char kBeginOfFile[] = {0x09, 0x08, 0x08, 0x00, 0x00, 0x05,
+                                 0x10, 0x00, 0x00, 0x00, 0x00, 0x00};
 constexpr char kEndOfFile[] = {0x0A, 0x00, 0x00, 0x00};
 constexpr uint16_t kDimensions = 0x0200;
 constexpr uint16_t kBlankCell = 0x0001;
@@ -157,8 +158,8 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
   for (const TChartSeries* series : ExportedSeries()) columns.AddSeries(*series, IFormat);
   const int rows = LineCount();
   if (rows > kMaxRows) {
-    throw EConvertError("Too many rows for a spreadsheet: " + std::to_string(rows) +
-                        " (at most " + std::to_string(kMaxRows) + ")");
+    throw EConvertError("Too many rows for a spreadsheet: " + std::to_string(rows) + " (at most " +
+                        std::to_string(kMaxRows) + ")");
   }
   if (columns.Count() > kMaxColumns) {
     throw EConvertError("Too many columns for a spreadsheet: " + std::to_string(columns.Count()) +
