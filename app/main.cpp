@@ -43,7 +43,10 @@ int main(int argc, char** argv) {
   kel::SetSystemClipboard(&clipboard);
   kel::RegisterModelClasses();
 
-  kel::TForm1 form(kel::QtFormServices(kel::ConvertChartFile));
+  // The window reports failures only; what the reader dropped is not shown.
+  kel::TForm1 form(kel::QtFormServices([](const std::string& path, bool includeData) {
+    kel::ConvertChartFile(path, {.includeData = includeData});
+  }));
   form.show();
   if (parser.isSet(screenshot)) {
     QApplication::processEvents();

@@ -1,6 +1,33 @@
 #include "cli/CommandLine.h"
 
+#include <CLI/CLI.hpp>
+
 namespace kel {
+namespace {
+
+// The first argument CLI11 could not place: an option nobody declared, or a
+// word where none was expected. CLI11 hands back the "--" that ends the
+// options too; it has done its work.
+void RefuseExtras(const CLI::App& app) {
+  for (const std::string& extra : app.remaining()) {
+    if (extra == "--") continue;
+    throw UsageError(extra.size() > 1 && extra[0] == '-' ? "unknown option " + extra
+                                                         : "unexpected argument " + extra);
+  }
+}
+
+// IN and OUT of a stream conversion, both required.
+CLI::App* AddStreamConversion(CLI::App& app,
+                              const std::string& name,
+                              std::vector<std::string>& paths) {
+  CLI::App* command = app.add_subcommand(name);
+  command->set_help_flag();
+  command->allow_extras();
+  command->add_option("IN OUT", paths)->expected(2);
+  return command;
+}
+
+}  // namespace
 
 const char* UsageText() {
   return "Usage:\n"
@@ -17,33 +44,49 @@ const char* UsageText() {
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-  CommandLine line;
   if (arguments.empty()) throw UsageError("no input given");
-  const std::string& first = arguments.front();
-  if (first == "--help" || first == "--version") {
-    if (arguments.size() > 1) throw UsageError("unexpected argument after " + first);
-    line.command = first == "--help" ? Command::Help : Command::Version;
+  CommandLine line;
+  bool help = false;
+  bool version = false;
+  bool noData = false;
+
+  CLI::App app("kelconv");
+  app.set_help_flag();  // the usage text is our own
+  app.allow_extras();
+  app.add_flag("--help", help);
+  app.add_flag("--version", version);
+  app.add_flag("--no-data", noData);
+  app.add_option("PATH", line.paths);
+  std::vector<std::string> streamPaths;
+  CLI::App* toText = AddStreamConversion(app, "to-text", streamPaths);
+  CLI::App* toBinary = AddStreamConversion(app, "to-binary", streamPaths);
+  app.require_subcommand(0, 1);
+
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError&) {
+    // Only a stream conversion with more or fewer paths gets here.
+    throw UsageError(arguments.front() + " needs IN and OUT");
+  }
+  if (help || version) {
+    if (arguments.size() > 1)
+      throw UsageError("unexpected argument after " + std::string(help ? "--help" : "--version"));
+    line.command = help ? Command::Help : Command::Version;
     return line;
   }
-  if (first == "to-text" || first == "to-binary") {
-    if (arguments.size() != 3) throw UsageError(first + " needs IN and OUT");
-    line.command = first == "to-text" ? Command::ToText : Command::ToBinary;
-    line.paths.assign(arguments.begin() + 1, arguments.end());
+  for (const CLI::App* command : {&app, toText, toBinary}) RefuseExtras(*command);
+  if (toText->parsed() || toBinary->parsed()) {
+    if (streamPaths.size() != 2) throw UsageError(arguments.front() + " needs IN and OUT");
+    if (noData || !line.paths.empty())
+      throw UsageError("to-text and to-binary take only IN and OUT");
+    line.paths = std::move(streamPaths);
+    line.command = toText->parsed() ? Command::ToText : Command::ToBinary;
     return line;
   }
   line.command = Command::Convert;
-  bool options = true;
-  for (const std::string& argument : arguments) {
-    if (options && argument == "--") {
-      options = false;
-    } else if (options && argument == "--no-data") {
-      line.includeData = false;
-    } else if (options && argument.size() > 1 && argument[0] == '-') {
-      throw UsageError("unknown option " + argument);
-    } else {
-      line.paths.push_back(argument);
-    }
-  }
+  line.conversion.includeData = !noData;
   if (line.paths.empty()) throw UsageError("no input given");
   return line;
 }

@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "store/ChartConversion.h"
+
 namespace kel {
 
 enum class Command { Help, Version, ToText, ToBinary, Convert };
 
 struct CommandLine {
   Command command = Command::Help;
-  bool includeData = true;         // Convert: off with --no-data
+  ConversionOptions conversion;    // Convert: no data with --no-data
   std::vector<std::string> paths;  // Convert: files and folders; ToText/ToBinary: IN, OUT
 };
 

@@ -48,12 +48,14 @@ void ConvertStream(const std::string& in,
 }
 
 // Converts every chart file of the folder; true when all of them converted.
-bool ConvertFolder(const std::string& folder, bool includeData, std::ostream& errors) {
+bool ConvertFolder(const std::string& folder,
+                   const ConversionOptions& options,
+                   std::ostream& errors) {
   if (!Attempt(folder, errors, [&] { CheckFolderReadable(folder); })) return false;
   bool allConverted = true;
   for (const std::string& name : FindFiles(folder, "*." + std::string(ChartFileExtension))) {
     const std::string path = JoinPath(folder, name);
-    allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, includeData); });
+    allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, options); });
   }
   return allConverted;
 }
@@ -80,9 +82,9 @@ int RunCommand(const CommandLine& line, std::ostream& out, std::ostream& errors)
     case Command::Convert:
       for (const std::string& path : line.paths) {
         if (IsFolder(path)) {
-          allConverted &= ConvertFolder(path, line.includeData, errors);
+          allConverted &= ConvertFolder(path, line.conversion, errors);
         } else {
-          allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, line.includeData); });
+          allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, line.conversion); });
         }
       }
       break;

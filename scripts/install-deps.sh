@@ -3,7 +3,7 @@
 # skipping the ones that are already there.
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libicu-dev qt6-base-dev clang libclang-rt-14-dev xvfb xauth libxml2-utils
+          libicu-dev libcli11-dev qt6-base-dev clang libclang-rt-14-dev xvfb xauth libxml2-utils
           fonts-dejavu-core dpkg-dev desktop-file-utils man-db groff-base)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,8 @@
 #include "store/ChartConversion.h"
 
 #include "model/chart/Chart.h"
-#include "persist/Stream.h"
 #include "platform/Path.h"
+#include "store/AtomicFileStream.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
 #include "store/export/SeriesDataXml.h"
@@ -11,13 +11,13 @@ namespace kel {
 namespace {
 
 // The values of every series of the chart, with index, labels and colours.
-void ExportSeriesXml(TCustomChart& chart, const std::string& fileName) {
+void WriteSeriesXml(TCustomChart& chart, TStream& stream) {
   TSeriesDataXML exporter(&chart, nullptr);
   exporter.IncludeHeader = true;
   exporter.IncludeColors = true;
   exporter.IncludeIndex = true;
   exporter.IncludeLabels = true;
-  exporter.SaveToFile(fileName);
+  exporter.SaveToStream(stream);
 }
 
 }  // namespace
@@ -30,7 +30,22 @@ std::string ChartOutputName(const std::string& path, const std::string& extensio
   return std::string(parts.folder) + std::string(stem) + "." + extension;
 }
 
-void ConvertChartFile(const std::string& path, bool includeData) {
+std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
+                                      const std::string& path,
+                                      const ConversionOptions& options) {
+  const bool includeData = options.includeData;
+  std::vector<ChartOutput> outputs;
+  outputs.push_back({ChartOutputName(path, "txt"), [&chart, includeData](TStream& stream) {
+                       WriteChartTextStreamed(chart, stream, includeData);
+                     }});
+  if (includeData && chart.SeriesCount() > 0) {
+    outputs.push_back({ChartOutputName(path, "xml"),
+                       [&chart](TStream& stream) { WriteSeriesXml(chart, stream); }});
+  }
+  return outputs;
+}
+
+ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options) {
   // The chart belongs to a host component for the length of one file, as it
   // would to a window: references to its children are written relative to it.
   TComponent host(nullptr);
@@ -39,9 +54,9 @@ void ConvertChartFile(const std::string& path, bool includeData) {
     TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
     ReadChartFromStream(chart, input, true);
   }
-  WriteChartToFile(*chart, ChartOutputName(path, "txt"), includeData, true);
-  if (includeData && chart->SeriesCount() > 0)
-    ExportSeriesXml(*chart, ChartOutputName(path, "xml"));
+  for (const ChartOutput& output : ChartOutputs(*chart, path, options))
+    WriteFileAtomically(output.fileName, output.write);
+  return {};
 }
 
 }  // namespace kel

@@ -2,19 +2,48 @@
 // one chart file in, its text form (and, with data, its XML values) out.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
+
+#include "persist/Stream.h"
 
 namespace kel {
+
+class TCustomChart;
 
 // The name of an output beside the input path: its file name's extension
 // replaced by `extension` (given without the dot), added when it has none.
 std::string ChartOutputName(const std::string& path, const std::string& extension);
 
+// What a conversion writes.
+struct ConversionOptions {
+  // The series' values: the "Data" blocks of the text form and the XML.
+  bool includeData = true;
+};
+
+// What the reader had to drop from a chart file, one message per entry, in
+// reading order.
+using ConversionWarnings = std::vector<std::string>;
+
+// One file a conversion writes: where it goes and what fills it.
+struct ChartOutput {
+  std::string fileName;
+  std::function<void(TStream&)> write;
+};
+
+// The files a conversion of the chart loaded from `path` writes, in order:
+// ChartOutputName(path, "txt") with the text form and, when the options
+// include data and the chart has series, ChartOutputName(path, "xml") with
+// the values.
+std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
+                                      const std::string& path,
+                                      const ConversionOptions& options);
+
 // Converts the chart file at `path` (the default extension added when the
-// path has none) and writes ChartOutputName(path, "txt") and, when
-// `includeData` is set and the chart has series, ChartOutputName(path, "xml").
-// Outputs are written atomically. Raises the loading, reading or file
-// failure as an exception carrying its message.
-void ConvertChartFile(const std::string& path, bool includeData);
+// path has none) and writes its ChartOutputs, each atomically. Raises the
+// loading, reading or file failure as an exception carrying its message;
+// returns what the reader dropped.
+ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options);
 
 }  // namespace kel

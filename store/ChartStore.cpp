@@ -168,17 +168,6 @@ bool WriteChartTextThroughPipe(TCustomChart& chart,
   return needsMark;
 }
 
-// The text form written as it is made, without the whole binary form in
-// memory first. Only names outside ASCII need the byte order mark, and that
-// is known at the end: such a rare text is written again, with the mark,
-// over the first one (which it is longer than).
-void WriteChartTextStreamed(TCustomChart& chart, TStream& output, bool includeData) {
-  const int64_t start = output.Position();
-  if (!WriteChartTextThroughPipe(chart, output, includeData, false)) return;
-  if (output.Seek(start, TSeekOrigin::soBeginning) != start) throw EWriteError(kSWriteError);
-  WriteChartTextThroughPipe(chart, output, includeData, true);
-}
-
 }  // namespace
 
 void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, bool textForm) {
@@ -190,6 +179,13 @@ void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, 
   WriteChartBinary(chart, binary, includeData);
   binary.SetPosition(0);
   ChartBinaryToText(binary, stream);
+}
+
+void WriteChartTextStreamed(TCustomChart& chart, TStream& output, bool includeData) {
+  const int64_t start = output.Position();
+  if (!WriteChartTextThroughPipe(chart, output, includeData, false)) return;
+  if (output.Seek(start, TSeekOrigin::soBeginning) != start) throw EWriteError(kSWriteError);
+  WriteChartTextThroughPipe(chart, output, includeData, true);
 }
 
 void WriteChartToFile(TCustomChart& chart,

@@ -46,6 +46,12 @@ void ReadChartFromFile(TCustomChart* chart,
 // name and relative to its owner; both its name and the series' marks are
 // back as they were afterwards, also after a failure.
 void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, bool textForm);
+// Writes the text form at the position of a seekable stream as it is made,
+// without the whole binary form in memory first. Only names outside ASCII
+// need the byte order mark, and that is known at the end: such a rare text
+// is written again, with the mark, over the first one (which it is longer
+// than).
+void WriteChartTextStreamed(TCustomChart& chart, TStream& output, bool includeData);
 // Writes the file (".kel" added when the name has no extension) so that it is
 // either complete or left as it was.
 void WriteChartToFile(TCustomChart& chart,

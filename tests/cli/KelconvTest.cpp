@@ -87,6 +87,8 @@ TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
       {"to-binary", "a.kel", "b", "c"},
       {"--help", "x"},
       {"--no-data"},
+      {"to-text", "--no-data", "a.kel", "b.txt"},
+      {"a.kel", "to-text", "b.kel", "c.txt"},
   };
   for (const auto& arguments : cases) {
     SCOPED_TRACE(arguments.empty() ? "(none)" : arguments.front());

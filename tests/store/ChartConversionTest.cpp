@@ -37,7 +37,7 @@ class ConvertChartFileTest : public ::testing::Test {
   // Runs the conversion and returns the failure message, or "" on success.
   std::string Convert(const std::string& path) {
     try {
-      ConvertChartFile(path, true);
+      ConvertChartFile(path, {.includeData = true});
       return "";
     } catch (const Exception& e) {
       return e.what();

@@ -30,7 +30,7 @@ class ChartGoldenTest : public ::testing::TestWithParam<std::string> {
   // Converts bytes as a chart file of the given name and returns its text.
   std::string Convert(const std::string& name, const std::string& bytes, bool includeData = true) {
     test::WriteFile(FFolder / (name + ".kel"), bytes);
-    ConvertChartFile(FFolder / (name + ".kel"), includeData);
+    ConvertChartFile(FFolder / (name + ".kel"), {.includeData = includeData});
     return test::ReadFile(FFolder / (name + ".txt"));
   }
 

@@ -29,7 +29,7 @@ class ConversionXmlTest : public ExportChartTest {
 
 TEST_F(ConversionXmlTest, DataWantedWritesTheValuesBesideTheText) {
   const std::string path = WriteSalesChart();
-  ConvertChartFile(path, true);
+  ConvertChartFile(path, {.includeData = true});
   EXPECT_EQ(FFolder.Names(), (std::vector<std::string>{"sales.kel", "sales.txt", "sales.xml"}));
 
   // What the exporter writes for the chart as built, in the user's locale.
@@ -46,14 +46,14 @@ TEST_F(ConversionXmlTest, DataWantedWritesTheValuesBesideTheText) {
 
 TEST_F(ConversionXmlTest, NoDataWritesNoValues) {
   const std::string path = WriteSalesChart();
-  ConvertChartFile(path, false);
+  ConvertChartFile(path, {.includeData = false});
   EXPECT_EQ(FFolder.Names(), (std::vector<std::string>{"sales.kel", "sales.txt"}));
 }
 
 TEST_F(ConversionXmlTest, ChartWithoutSeriesWritesNoValues) {
   const std::string path = FFolder / "empty.kel";
   WriteChartToFile(FChart, path, true, true);
-  ConvertChartFile(path, true);
+  ConvertChartFile(path, {.includeData = true});
   EXPECT_EQ(FFolder.Names(), (std::vector<std::string>{"empty.kel", "empty.txt"}));
 }
 

@@ -37,7 +37,9 @@ class WindowConversionTest : public ::testing::Test {
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     FormServices services = fakes_.Make();
-    services.ConvertChartFile = ConvertChartFile;
+    services.ConvertChartFile = [](const std::string& path, bool includeData) {
+      ConvertChartFile(path, {.includeData = includeData});
+    };
     form_ = std::make_unique<TForm1>(std::move(services));
     form_->show();
   }
