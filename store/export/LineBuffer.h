@@ -6,8 +6,10 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/series/ChartSeries.h"
 #include "platform/Locale.h"
@@ -116,6 +118,32 @@ class TValueWriter {
   const TChartSeries& FSeries;
   bool FGeneral = false;
   char FDecimal = '.';
+};
+
+// The value writers of a document's series, made once per series.
+class TValueWriters {
+ public:
+  explicit TValueWriters(const TSeriesData& exporter) : FExporter(exporter) {}
+
+  const TValueWriter& Of(const TChartSeries& series) {
+    if (FLast != nullptr && FLastSeries == &series) return *FLast;
+    auto found = std::find(FSeries.begin(), FSeries.end(), &series);
+    if (found == FSeries.end()) {
+      FSeries.push_back(&series);
+      FWriters.emplace_back(FExporter, series);
+      found = FSeries.end() - 1;
+    }
+    FLastSeries = &series;
+    FLast = &FWriters[static_cast<size_t>(found - FSeries.begin())];
+    return *FLast;
+  }
+
+ private:
+  const TSeriesData& FExporter;
+  std::vector<const TChartSeries*> FSeries;
+  std::deque<TValueWriter> FWriters;  // stays in place as it grows
+  const TChartSeries* FLastSeries = nullptr;
+  const TValueWriter* FLast = nullptr;
 };
 
 // The "#RRGGBB" text of point colours, kept for the next point, which mostly

@@ -1,7 +1,6 @@
 #include "store/export/SeriesDataHtml.h"
 
 #include <charconv>
-#include <memory>
 
 #include "model/chart/Chart.h"
 #include "store/export/ExportColumns.h"
@@ -33,7 +32,7 @@ class THtmlCells {
   }
   void Color(const TExportColumn&, TColor color) { Cell(FColors.Of(color)); }
   void Value(const TExportColumn& column, double value) {
-    const TValueWriter& values = Writer(*column.Series);
+    const TValueWriter& values = FWriters.Of(*column.Series);
     FLine.Append("<td>");
     if (values.General()) {
       values.Write(FLine, value);
@@ -50,19 +49,11 @@ class THtmlCells {
     FLine.Append(ascii);
     FLine.Append("</td>");
   }
-  const TValueWriter& Writer(const TChartSeries& series) {
-    if (FWriter == nullptr || FWriterSeries != &series) {
-      FWriter = std::make_unique<TValueWriter>(FExporter, series);
-      FWriterSeries = &series;
-    }
-    return *FWriter;
-  }
 
   const TSeriesDataHTML& FExporter;
   TLineBuffer& FLine;
   TColorText FColors;
-  std::unique_ptr<TValueWriter> FWriter;
-  const TChartSeries* FWriterSeries = nullptr;
+  TValueWriters FWriters{FExporter};
 };
 
 }  // namespace

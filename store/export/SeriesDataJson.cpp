@@ -123,7 +123,6 @@ void TSeriesDataJSON::SaveToStream(TStream& stream) {
 }
 
 void TSeriesDataJSON::WriteDocument(TDocumentText& text) {
-  ComputeOwnFormat();
   text.Text() += u"{ \"chart\": [\r\n";
   bool first = true;
   for (const TChartSeries* series : ExportedSeries()) {

@@ -91,7 +91,7 @@ class TTextCells : public TTextFields {
       Field(DateTimeText(value), true);
       return;
     }
-    const TValueWriter& values = Writer(*column.Series);
+    const TValueWriter& values = FWriters.Of(*column.Series);
     if (values.General()) {
       char text[kMaxGeneralNumberText];
       AsciiField({text, values.WriteGeneral(text, value)});
@@ -110,17 +110,8 @@ class TTextCells : public TTextFields {
   }
 
  private:
-  const TValueWriter& Writer(const TChartSeries& series) {
-    if (FWriter == nullptr || FWriterSeries != &series) {
-      FWriter = std::make_unique<TValueWriter>(FExporter, series);
-      FWriterSeries = &series;
-    }
-    return *FWriter;
-  }
-
   TColorText FColors;
-  std::unique_ptr<TValueWriter> FWriter;
-  const TChartSeries* FWriterSeries = nullptr;
+  TValueWriters FWriters{FExporter};
 };
 
 }  // namespace

@@ -62,7 +62,6 @@ class TSheetWriter {
       : FExporter(exporter), FStream(stream), FCodePage(TEncoding::DefaultCodePage()) {
     FBuffer.reserve(kRecordBufferSize + 512);
   }
-  ~TSheetWriter() = default;
 
   void StartRow(int row) {
     FRow = static_cast<uint16_t>(row);
