@@ -39,6 +39,68 @@ class Utf16LittleEndian : public TEncoding {
   std::vector<char> FBytes;
 };
 
+// UTF-8 without a byte-order mark, ASCII runs copied byte for byte; a lone
+// surrogate becomes '?', as the converters' substitute.
+class Utf8 : public TEncoding {
+ public:
+  std::string_view Preamble() const override { return {}; }
+
+  void Write(TStream& stream, std::u16string_view text, bool last) override {
+    FBytes.clear();
+    for (size_t i = 0; i < text.size(); ++i) {
+      const char16_t c = text[i];
+      if (FHighSurrogate != 0) {
+        const char16_t high = FHighSurrogate;
+        FHighSurrogate = 0;
+        if (IsLowSurrogate(c)) {
+          Put(0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (c - 0xDC00));
+          continue;
+        }
+        FBytes += '?';
+      }
+      if (c < 0x80) {
+        FBytes += static_cast<char>(c);
+      } else if (c >= 0xD800 && c <= 0xDBFF) {
+        FHighSurrogate = c;
+      } else if (IsLowSurrogate(c)) {
+        FBytes += '?';
+      } else {
+        Put(c);
+      }
+      if (FBytes.size() >= kOutputBlock) Flush(stream);
+    }
+    if (last && FHighSurrogate != 0) {
+      FHighSurrogate = 0;
+      FBytes += '?';
+    }
+    Flush(stream);
+  }
+
+ private:
+  static bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+  void Put(char32_t c) {
+    if (c < 0x800) {
+      FBytes += static_cast<char>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+      FBytes += static_cast<char>(0xE0 | (c >> 12));
+      FBytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+      FBytes += static_cast<char>(0xF0 | (c >> 18));
+      FBytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      FBytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    FBytes += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  void Flush(TStream& stream) {
+    stream.WriteBuffer(FBytes.data(), static_cast<int64_t>(FBytes.size()));
+    FBytes.clear();
+  }
+
+  std::string FBytes;
+  char16_t FHighSurrogate = 0;
+};
+
 class IcuEncoding : public TEncoding {
  public:
   IcuEncoding(const std::string& name, bool xmlCharacterReferences) {
@@ -92,6 +154,7 @@ std::unique_ptr<TEncoding> TEncoding::Create(const std::string& name, bool xmlCh
   // An empty name would open the converter of the process's own locale.
   if (name.empty()) throw EConvertError("Unknown encoding \"\"");
   if (SameText(Utf8ToUtf16(name), u"UTF-16")) return std::make_unique<Utf16LittleEndian>();
+  if (SameText(Utf8ToUtf16(name), u"UTF-8")) return std::make_unique<Utf8>();
   return std::make_unique<IcuEncoding>(name, xmlCharacterReferences);
 }
 
