@@ -46,55 +46,66 @@ class Utf8 : public TEncoding {
   std::string_view Preamble() const override { return {}; }
 
   void Write(TStream& stream, std::u16string_view text, bool last) override {
-    FBytes.clear();
-    for (size_t i = 0; i < text.size(); ++i) {
-      const char16_t c = text[i];
-      if (FHighSurrogate != 0) {
-        const char16_t high = FHighSurrogate;
-        FHighSurrogate = 0;
-        if (IsLowSurrogate(c)) {
-          Put(0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (c - 0xDC00));
-          continue;
+    for (size_t start = 0; start < text.size(); start += kOutputBlock) {
+      const std::u16string_view part = text.substr(start, kOutputBlock);
+      // At most three bytes per unit, and a held high surrogate's '?'.
+      FBytes.resize(part.size() * 3 + 1);
+      char* out = FBytes.data();
+      for (size_t i = 0; i < part.size(); ++i) {
+        const char16_t c = part[i];
+        if (c < 0x80 && FHighSurrogate == 0) {
+          *out++ = static_cast<char>(c);
+        } else {
+          out = PutUnit(out, c);
         }
-        FBytes += '?';
       }
-      if (c < 0x80) {
-        FBytes += static_cast<char>(c);
-      } else if (c >= 0xD800 && c <= 0xDBFF) {
-        FHighSurrogate = c;
-      } else if (IsLowSurrogate(c)) {
-        FBytes += '?';
-      } else {
-        Put(c);
-      }
-      if (FBytes.size() >= kOutputBlock) Flush(stream);
+      stream.WriteBuffer(FBytes.data(), out - FBytes.data());
     }
     if (last && FHighSurrogate != 0) {
       FHighSurrogate = 0;
-      FBytes += '?';
+      stream.WriteBuffer("?", 1);
     }
-    Flush(stream);
   }
 
  private:
   static bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-  void Put(char32_t c) {
-    if (c < 0x800) {
-      FBytes += static_cast<char>(0xC0 | (c >> 6));
-    } else if (c < 0x10000) {
-      FBytes += static_cast<char>(0xE0 | (c >> 12));
-      FBytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    } else {
-      FBytes += static_cast<char>(0xF0 | (c >> 18));
-      FBytes += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      FBytes += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  char* PutUnit(char* out, char16_t c) {
+    if (FHighSurrogate != 0) {
+      const char16_t high = FHighSurrogate;
+      FHighSurrogate = 0;
+      if (IsLowSurrogate(c)) {
+        return Put(out, 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (c - 0xDC00));
+      }
+      *out++ = '?';
     }
-    FBytes += static_cast<char>(0x80 | (c & 0x3F));
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      FHighSurrogate = c;
+      return out;
+    }
+    if (IsLowSurrogate(c)) {
+      *out++ = '?';
+      return out;
+    }
+    return Put(out, c);
   }
-  void Flush(TStream& stream) {
-    stream.WriteBuffer(FBytes.data(), static_cast<int64_t>(FBytes.size()));
-    FBytes.clear();
+  static char* Put(char* out, char32_t c) {
+    if (c < 0x80) {
+      *out++ = static_cast<char>(c);
+      return out;
+    }
+    if (c < 0x800) {
+      *out++ = static_cast<char>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+      *out++ = static_cast<char>(0xE0 | (c >> 12));
+      *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+      *out++ = static_cast<char>(0xF0 | (c >> 18));
+      *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    return out;
   }
 
   std::string FBytes;
