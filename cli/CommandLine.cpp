@@ -94,11 +94,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     app.parse(reversed);
   } catch (const CLI::ParseError&) {
     // A stream conversion with more or fewer paths, or --export without its
-    // list, gets here.
+    // list or given twice, gets here.
     if (toText->parsed() || toBinary->parsed() || arguments.front() == "to-text" ||
         arguments.front() == "to-binary")
       throw UsageError(arguments.front() + " needs IN and OUT");
-    throw UsageError("--export needs FORMATS");
+    const auto exportOptions = std::count_if(arguments.begin(), arguments.end(), [](auto& a) {
+      return a == "--export" || a.starts_with("--export=");
+    });
+    throw UsageError(exportOptions > 1 ? "--export given more than once"
+                                       : "--export needs FORMATS");
   }
   if (help || version) {
     if (arguments.size() > 1)

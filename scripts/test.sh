@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite: the unit and
 # golden tests and the corpus replays, the spreadsheet export read back by
-# LibreOffice, a check of the Debian package made from
-# the Release build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded run of every fuzz target. Prints
-# the time of each stage at its end.
+# LibreOffice, a check of the Debian package made from the Release build, the
+# same tests under AddressSanitizer and UndefinedBehaviorSanitizer, and a
+# bounded run of every fuzz target. Prints the time of each stage at its end.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

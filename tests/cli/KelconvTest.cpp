@@ -92,6 +92,7 @@ TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
       {"--export"},
       {"--export", "xml,csv", "a.kel"},
       {"--export", "xml,", "a.kel"},
+      {"--export", "xml", "--export=json", "a.kel"},
       {"--export", "json", "--no-data", "a.kel"},
   };
   for (const auto& arguments : cases) {
