@@ -33,9 +33,14 @@ class TTextFields {
   // A field as it is, or in the exporter's quotes when `quoted`.
   void Field(std::u16string_view text, bool quoted) {
     Separate();
-    const bool breaksLine = std::any_of(text.begin(), text.end(), [this](char16_t c) {
-      return c == FDelimiter || c == u'"' || c == u'\r' || c == u'\n';
-    });
+    const std::u16string& quotes = FExporter.TextQuotes;
+    // A text holding the exporter's own quotes would end its quoting early.
+    const bool breaksLine =
+        std::any_of(text.begin(), text.end(),
+                    [this](char16_t c) {
+                      return c == FDelimiter || c == u'"' || c == u'\r' || c == u'\n';
+                    }) ||
+        (quoted && !quotes.empty() && text.find(quotes) != text.npos);
     std::u16string& out = FLine.Document();
     if (breaksLine) {
       out += u'"';
@@ -45,7 +50,7 @@ class TTextFields {
       }
       out += u'"';
     } else if (quoted) {
-      out.append(FExporter.TextQuotes).append(text).append(FExporter.TextQuotes);
+      out.append(quotes).append(text).append(quotes);
     } else {
       out.append(text);
     }

@@ -3,8 +3,9 @@
 //
 // Columns come from the content flags of all exported series together, so
 // that a later series' X values and labels are kept. A field holding the
-// delimiter, a double quote or a line break is written in double quotes with
-// inner quotes doubled, so that every line keeps its columns. A null point's
+// delimiter, a double quote or a line break (or a quoted text holding
+// TextQuotes) is written in double quotes with inner quotes doubled, so that
+// every line keeps its columns. A null point's
 // values are empty fields.
 #pragma once
 

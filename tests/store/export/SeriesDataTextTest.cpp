@@ -51,6 +51,7 @@ TEST_F(SeriesDataTextTest, FieldsThatWouldBreakTheirLineAreQuoted) {
       {u"a\tb", u'\t', u"", false, "\"a\tb\"\t12.5"},
       {u"say \"hi\"", u'\t', u"", false, "\"say \"\"hi\"\"\"\t12.5"},
       {u"two\r\nlines", u'\t', u"'", false, "\"two\r\nlines\"\t12.5"},
+      {u"it's", u'\t', u"'", false, "\"it's\"\t12.5"},
       {u"a,b", u',', u"", true, "\"a,b\",\"12,5\""},
       {u"a;b", u';', u"", true, "\"a;b\";12,5"},
   };
