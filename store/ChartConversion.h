@@ -1,5 +1,5 @@
 // The one conversion path of the program, shared by the window and kelconv:
-// one chart file in, its text form (and, with data, its XML values) out.
+// one chart file in, its text form (and, with data, its value documents) out.
 #pragma once
 
 #include <functional>
