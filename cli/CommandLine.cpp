@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <optional>
 
 namespace kel {
 namespace {
@@ -27,6 +29,23 @@ CLI::App* AddStreamConversion(CLI::App& app,
   return command;
 }
 
+// The formats of a comma-separated list, each once.
+std::vector<TExportFormat> ExportFormatList(const std::string& list) {
+  std::vector<TExportFormat> formats;
+  size_t start = 0;
+  while (true) {
+    const size_t comma = list.find(',', start);
+    const std::string name = list.substr(start, comma - start);
+    const std::optional<TExportFormatInfo> info = ExportFormatNamed(name);
+    if (!info)
+      throw UsageError("unknown export format '" + name + "' (use xml, text, html, json, xls)");
+    if (std::find(formats.begin(), formats.end(), info->Format) == formats.end())
+      formats.push_back(info->Format);
+    if (comma == std::string::npos) return formats;
+    start = comma + 1;
+  }
+}
+
 }  // namespace
 
 const char* UsageText() {
@@ -34,6 +53,11 @@ const char* UsageText() {
          "  kelconv [--no-data] PATH...   convert each chart file, and every *.kel file of\n"
          "                                each folder, to NAME.txt (and NAME.xml when data\n"
          "                                are wanted and the chart has series)\n"
+         "  kelconv --export FORMATS PATH...\n"
+         "                                the same, with one document of the values per\n"
+         "                                format instead of NAME.xml; FORMATS is a comma-\n"
+         "                                separated list of xml, text, html, json, xls\n"
+         "                                (NAME.xml, .tsv, .html, .json, .xls)\n"
          "  kelconv to-text IN OUT        a chart file in either form to its text form;\n"
          "                                OUT may be - for standard output\n"
          "  kelconv to-binary IN OUT      a chart file in either form to its binary form\n"
@@ -56,6 +80,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.add_flag("--help", help);
   app.add_flag("--version", version);
   app.add_flag("--no-data", noData);
+  std::optional<std::string> exports;
+  app.add_option("--export", exports);
   app.add_option("PATH", line.paths);
   std::vector<std::string> streamPaths;
   CLI::App* toText = AddStreamConversion(app, "to-text", streamPaths);
@@ -67,8 +93,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   try {
     app.parse(reversed);
   } catch (const CLI::ParseError&) {
-    // Only a stream conversion with more or fewer paths gets here.
-    throw UsageError(arguments.front() + " needs IN and OUT");
+    // A stream conversion with more or fewer paths, or --export without its
+    // list or given twice, gets here.
+    if (toText->parsed() || toBinary->parsed() || arguments.front() == "to-text" ||
+        arguments.front() == "to-binary")
+      throw UsageError(arguments.front() + " needs IN and OUT");
+    const auto exportOptions = std::count_if(arguments.begin(), arguments.end(), [](auto& a) {
+      return a == "--export" || a.starts_with("--export=");
+    });
+    throw UsageError(exportOptions > 1 ? "--export given more than once"
+                                       : "--export needs FORMATS");
   }
   if (help || version) {
     if (arguments.size() > 1)
@@ -79,7 +113,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   for (const CLI::App* command : {&app, toText, toBinary}) RefuseExtras(*command);
   if (toText->parsed() || toBinary->parsed()) {
     if (streamPaths.size() != 2) throw UsageError(arguments.front() + " needs IN and OUT");
-    if (noData || !line.paths.empty())
+    if (noData || exports || !line.paths.empty())
       throw UsageError("to-text and to-binary take only IN and OUT");
     line.paths = std::move(streamPaths);
     line.command = toText->parsed() ? Command::ToText : Command::ToBinary;
@@ -87,6 +121,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   line.command = Command::Convert;
   line.conversion.includeData = !noData;
+  if (exports) {
+    if (noData) throw UsageError("--export writes data; it cannot go with --no-data");
+    line.conversion.exports = ExportFormatList(*exports);
+  }
   if (line.paths.empty()) throw UsageError("no input given");
   return line;
 }

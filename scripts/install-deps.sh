@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libicu-dev libcli11-dev qt6-base-dev clang libclang-rt-14-dev xvfb xauth libxml2-utils
-          fonts-dejavu-core dpkg-dev desktop-file-utils man-db groff-base)
+          fonts-dejavu-core dpkg-dev desktop-file-utils man-db groff-base
+          python3 libreoffice-calc-nogui)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

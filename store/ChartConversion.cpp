@@ -1,27 +1,15 @@
 #include "store/ChartConversion.h"
 
+#include <algorithm>
+
 #include "model/chart/Chart.h"
 #include "platform/Path.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
-#include "store/export/SeriesDataXml.h"
+#include "store/export/ExportData.h"
 
 namespace kel {
-namespace {
-
-// The values of every series of the chart, with index, labels and colours.
-void WriteSeriesXml(TCustomChart& chart, TStream& stream) {
-  TSeriesDataXML exporter(&chart, nullptr);
-  exporter.IncludeHeader = true;
-  exporter.IncludeColors = true;
-  exporter.IncludeIndex = true;
-  exporter.IncludeLabels = true;
-  exporter.SaveToStream(stream);
-}
-
-}  // namespace
-
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
   // Only the file name's own extension is replaced, never a dot in a folder
   // name or an earlier dot of the base name.
@@ -39,8 +27,15 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
                        WriteChartTextStreamed(chart, stream, includeData);
                      }});
   if (includeData && chart.SeriesCount() > 0) {
-    outputs.push_back({ChartOutputName(path, "xml"),
-                       [&chart](TStream& stream) { WriteSeriesXml(chart, stream); }});
+    for (const TExportFormatInfo& info : ExportFormats()) {
+      if (std::find(options.exports.begin(), options.exports.end(), info.Format) ==
+          options.exports.end())
+        continue;
+      outputs.push_back({ChartOutputName(path, std::string(info.Extension)),
+                         [&chart, format = info.Format](TStream& stream) {
+                           CreateConverterExport(chart, format)->SaveToStream(stream);
+                         }});
+    }
   }
   return outputs;
 }

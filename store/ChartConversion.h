@@ -1,5 +1,5 @@
 // The one conversion path of the program, shared by the window and kelconv:
-// one chart file in, its text form (and, with data, its XML values) out.
+// one chart file in, its text form (and, with data, its value documents) out.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "persist/Stream.h"
+#include "store/export/ChartExports.h"
 
 namespace kel {
 
@@ -18,8 +19,11 @@ std::string ChartOutputName(const std::string& path, const std::string& extensio
 
 // What a conversion writes.
 struct ConversionOptions {
-  // The series' values: the "Data" blocks of the text form and the XML.
+  // The series' values: the "Data" blocks of the text form and the value
+  // documents.
   bool includeData = true;
+  // The documents of the series' values written with data.
+  std::vector<TExportFormat> exports = {TExportFormat::Xml};
 };
 
 // What the reader had to drop from a chart file, one message per entry, in
@@ -34,8 +38,9 @@ struct ChartOutput {
 
 // The files a conversion of the chart loaded from `path` writes, in order:
 // ChartOutputName(path, "txt") with the text form and, when the options
-// include data and the chart has series, ChartOutputName(path, "xml") with
-// the values.
+// include data and the chart has series, one document of the values per
+// export format, in the order of ExportFormats() (the spreadsheet, which a
+// large chart can fail, last), named with the format's extension.
 std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
                                       const std::string& path,
                                       const ConversionOptions& options);

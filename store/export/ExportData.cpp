@@ -161,6 +161,16 @@ void TSeriesData::DetectSeriesFormat(const TChartSeries* series) {
 
 void TSeriesData::FormatForSeries(const TChartSeries* series) {
   DetectSeriesFormat(series);
+  ApplyIncludeSettings();
+}
+
+void TSeriesData::ComputeUnionFormat() {
+  IFormat = 0;
+  for (const TChartSeries* series : ExportedSeries()) IFormat |= SeriesContentFlags(*series);
+  ApplyIncludeSettings();
+}
+
+void TSeriesData::ApplyIncludeSettings() {
   if (!IncludeLabels) IFormat &= ~scfLabels;
   if (IncludeColors) {
     IFormat |= scfColors;
@@ -216,6 +226,14 @@ void TSeriesData::SaveToStream(TStream& stream) {
     SaveEncoded(stream, *encoding);
   } else {
     SaveEncoded(stream, *TEncoding::DefaultCodePage());
+  }
+}
+
+void TSeriesData::SaveEncodedOrUtf8(TStream& stream) {
+  if (TEncoding* encoding = FileEncoding()) {
+    SaveEncoded(stream, *encoding);
+  } else {
+    SaveEncoded(stream, *TEncoding::Create("UTF-8"));
   }
 }
 

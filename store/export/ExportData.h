@@ -142,6 +142,10 @@ class TSeriesData : public TKelExportData {
   // colours.
   void FormatForSeries(const TChartSeries* series);
   void ComputeOwnFormat() { FormatForSeries(FSeries); }
+  // The content flags of every exported series together, with the include
+  // settings applied: documents whose rows hold every series need the
+  // columns any of them has.
+  void ComputeUnionFormat();
   virtual void BeginExport() { DetectSeriesFormat(FSeries); }
 
   int ExportedSeriesCount() const;
@@ -157,6 +161,8 @@ class TSeriesData : public TKelExportData {
   virtual void WriteDocument(TDocumentText& text);
   // Writes the encoding's preamble and the document in it.
   void SaveEncoded(TStream& stream, TEncoding& encoding);
+  // The document in FileEncoding, or in UTF-8 without a byte-order mark.
+  void SaveEncodedOrUtf8(TStream& stream);
   // The chart's series that are valid, in series-list order (only the
   // single series when there is one).
   std::vector<TChartSeries*> ExportedSeries() const;
@@ -164,6 +170,7 @@ class TSeriesData : public TKelExportData {
  private:
   // The chart's series that are TChartSeries, in series-list order.
   std::vector<TChartSeries*> ChartSeries() const;
+  void ApplyIncludeSettings();
 
   TCustomChart* FChart;
   TChartSeries* FSeries;

@@ -1,8 +1,6 @@
 #include "store/export/SeriesDataXml.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -12,8 +10,8 @@
 #include "model/series/SeriesData.h"
 #include "persist/Unicode.h"
 #include "platform/Locale.h"
-#include "store/export/NumberFormat.h"
-#include "store/export/OrderedProduction.h"
+#include "store/export/ExportColumns.h"
+#include "store/export/LineBuffer.h"
 #include "store/export/TextEncoding.h"
 
 namespace kel {
@@ -26,13 +24,7 @@ KEL_PROPERTIES(TSeriesDataXML,
 namespace {
 
 constexpr char16_t kReplacement = u'\xFFFD';
-// Point lines gathered before they go to the document together.
-constexpr size_t kLineBufferSize = 4096;
-// The longest ASCII piece of a line: a number, a colour, a literal.
-constexpr size_t kMaxAsciiText = kMaxGeneralNumberText;
-// Points formatted as one piece of work.
-constexpr int kPointsPerPiece = 4096;
-constexpr size_t kTypicalLineLength = 72;
+constexpr size_t kXmlLineLength = 72;
 
 // Characters XML 1.0 admits: tab, line feed, carriage return, U+0020 up, no
 // lone surrogate, not U+FFFE or U+FFFF.
@@ -53,12 +45,6 @@ bool IsXmlCharacter(std::u16string_view text, size_t i, size_t& length) {
 
 bool IsBlank(char16_t c) {
   return c <= u' ';
-}
-
-void AppendInteger(std::u16string& out, int64_t value) {
-  char digits[24];
-  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out.append(digits, end);
 }
 
 bool IsNameStart(char16_t c) {
@@ -110,196 +96,54 @@ std::vector<std::u16string> ValueAttributeNames(const TChartSeries& series) {
   return names;
 }
 
-// Gathers point lines as ASCII in a small buffer and hands them to the
-// document widened, in one append; other texts go to the document directly,
-// after what was gathered before them.
-class TLineBuffer {
+// The cells of <point> lines: each an attribute, a null point's values
+// none.
+class TPointCells {
  public:
-  explicit TLineBuffer(std::u16string& document) : FDocument(document) {}
-  TLineBuffer(const TLineBuffer&) = delete;
-  TLineBuffer& operator=(const TLineBuffer&) = delete;
-
-  // An ASCII text of at most kMaxAsciiText characters.
-  void Append(std::string_view text) {
-    std::memcpy(AsciiRoom(), text.data(), text.size());
-    FLength += text.size();
-  }
-  void Append(std::u16string_view text) {
-    if (text.size() > kMaxAsciiText ||
-        std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; })) {
-      Document().append(text);
-      return;
-    }
-    std::copy(text.begin(), text.end(), AsciiRoom());
-    FLength += text.size();
-  }
-  // Room for an ASCII text of at most kMaxAsciiText characters: write it
-  // there, then Commit its length.
-  char* AsciiRoom() {
-    if (FLength + kMaxAsciiText > kLineBufferSize) Flush();
-    return FBuffer + FLength;
-  }
-  void CommitAscii(size_t length) { FLength += length; }
-  // The document with everything gathered so far in it.
-  std::u16string& Document() {
-    Flush();
-    return FDocument;
-  }
-  void Flush() {
-    const size_t start = FDocument.size();
-    FDocument.resize(start + FLength);
-    char16_t* out = FDocument.data() + start;
-    for (size_t i = 0; i < FLength; ++i) out[i] = static_cast<unsigned char>(FBuffer[i]);
-    FLength = 0;
-  }
-
- private:
-  std::u16string& FDocument;
-  char FBuffer[kLineBufferSize];
-  size_t FLength = 0;
-};
-
-// Writes a series' values: in the general format straight into the line when
-// no pattern applies and the decimal separator is ASCII, as the exporter
-// formats them otherwise.
-class TValueWriter {
- public:
-  TValueWriter(const TSeriesData& exporter, const TChartSeries& series)
-      : FExporter(exporter), FSeries(series) {
-    const char16_t decimal = exporter.UserLocale().DecimalSeparator();
-    FGeneral = exporter.ValueFormatFor(&series).empty() && decimal < 0x80;
-    FDecimal = static_cast<char>(decimal);
-  }
-
-  void Write(TLineBuffer& line, double value) const {
-    if (!FGeneral) {
-      FExporter.AppendValueText(line.Document(), &FSeries, value);
-      return;
-    }
-    char* out = line.AsciiRoom();
-    const size_t length = FormatGeneralNumberTo(out, value);
-    if (FDecimal != '.') std::replace(out, out + length, '.', FDecimal);
-    line.CommitAscii(length);
-  }
-
- private:
-  const TSeriesData& FExporter;
-  const TChartSeries& FSeries;
-  bool FGeneral = false;
-  char FDecimal = '.';
-};
-
-// The "#RRGGBB" text of point colours, kept for the next point, which mostly
-// has the same colour.
-class TColorText {
- public:
-  std::string_view Of(TColor color) {
-    if (FLength == 0 || color != FColor) {
-      FColor = color;
-      FLength = FormatColorHexTo(FText, color);
-    }
-    return {FText, FLength};
-  }
-
- private:
-  TColor FColor = clNone;
-  char FText[kMaxColorHexText];
-  size_t FLength = 0;
-};
-
-// The decimal text of an index that goes up by one from line to line: each
-// step changes the last digits only, where formatting would divide.
-class TIndexText {
- public:
-  explicit TIndexText(int start) {
-    const auto end = std::to_chars(FDigits, FDigits + sizeof FDigits, start).ptr;
-    FStart = sizeof FDigits - static_cast<size_t>(end - FDigits);
-    std::memmove(FDigits + FStart, FDigits, sizeof FDigits - FStart);
-  }
-  std::string_view Text() const { return {FDigits + FStart, sizeof FDigits - FStart}; }
-  void Next() {
-    for (size_t i = sizeof FDigits; i-- > FStart;) {
-      if (FDigits[i] != '9') {
-        ++FDigits[i];
-        return;
-      }
-      FDigits[i] = '0';
-    }
-    FDigits[--FStart] = '1';
-  }
-
- private:
-  char FDigits[16];  // right-aligned
-  size_t FStart = 0;
-};
-
-// The <point> lines of one series. Writing reads the series only, so that
-// pieces can be written on several threads at once.
-class TPointLines {
- public:
-  TPointLines(const TSeriesData& exporter, const TChartSeries& series)
-      : FSeries(series),
-        FLists(series.ValueLists()),
-        FValues(exporter, series),
-        FIncludeIndex(exporter.IncludeIndex),
-        FFormat(exporter.IFormat) {
+  TPointCells(const TSeriesData& exporter, const TChartSeries& series, TLineBuffer& line, int first)
+      : FLine(line), FValues(exporter, series), FIndex(first) {
     // The attribute prefixes ` NAME="` of the value lists.
-    for (const std::u16string& name : ValueAttributeNames(series)) {
-      FPrefixes.push_back(u" " + name + u"=\"");
-    }
-    for (int l = 0; l < FLists.Count(); ++l) {
-      if (FLists[l] == series.MandatoryValueList()) FMandatory = l;
-      if (FLists[l] == series.NotMandatoryValueList()) FNotMandatory = l;
+    const std::vector<std::u16string> names = ValueAttributeNames(series);
+    for (int l = 0; l < series.ValueLists().Count(); ++l) {
+      FPrefixes.emplace_back(series.ValueLists()[l], u" " + names[static_cast<size_t>(l)] + u"=\"");
     }
   }
 
-  // Appends the lines of points first..last-1 to `out`.
-  void Write(int first, int last, std::u16string& out) const {
-    TLineBuffer line(out);
-    TColorText colors;
-    TIndexText index(first);
-    for (int i = first; i < last; ++i, index.Next()) {
-      line.Append("<point ");
-      if (FIncludeIndex) {
-        line.Append("index=\"");
-        line.Append(index.Text());
-        line.Append("\"");
-      }
-      if ((FFormat & scfLabels) != 0) {
-        line.Append(" text=\"");
-        AppendXmlEscaped(line.Document(), FSeries.Labels().GetLabel(i));
-        line.Append("\"");
-      }
-      if ((FFormat & scfColors) != 0) {
-        line.Append(" color=\"");
-        line.Append(colors.Of(FSeries.ValueColor(i)));
-        line.Append("\"");
-      }
-      if ((FFormat & scfXValues) != 0) WriteValue(line, FNotMandatory, i);
-      if (!FSeries.IsNull(i)) {
-        WriteValue(line, FMandatory, i);
-        for (int l = 2; l < FLists.Count(); ++l) WriteValue(line, l, i);
-      }
-      line.Append("/>\r\n");
-    }
-    line.Flush();
+  void NextLine() { FIndex.Next(); }
+
+  void Index(int) {
+    FLine.Append("index=\"");
+    FLine.Append(FIndex.Text());
+    FLine.Append("\"");
   }
+  void Text(const TExportColumn&, const std::u16string& label) {
+    FLine.Append(" text=\"");
+    AppendXmlEscaped(FLine.Document(), label);
+    FLine.Append("\"");
+  }
+  void Color(const TExportColumn&, TColor color) {
+    FLine.Append(" color=\"");
+    FLine.Append(FColors.Of(color));
+    FLine.Append("\"");
+  }
+  void Value(const TExportColumn& column, double value) {
+    for (const auto& [list, prefix] : FPrefixes) {
+      if (list == column.List) {
+        FLine.Append(prefix);
+        break;
+      }
+    }
+    FValues.Write(FLine, value);
+    FLine.Append("\"");
+  }
+  void Empty(const TExportColumn&) {}
 
  private:
-  void WriteValue(TLineBuffer& line, int list, int index) const {
-    line.Append(FPrefixes[static_cast<size_t>(list)]);
-    FValues.Write(line, FLists[list]->Value(index));
-    line.Append("\"");
-  }
-
-  const TChartSeries& FSeries;
-  const TChartValueLists& FLists;
+  TLineBuffer& FLine;
   const TValueWriter FValues;
-  const bool FIncludeIndex;
-  const uint8_t FFormat;
-  std::vector<std::u16string> FPrefixes;
-  int FMandatory = 0;
-  int FNotMandatory = 0;
+  TColorText FColors;
+  TIndexText FIndex;
+  std::vector<std::pair<const TChartValueList*, std::u16string>> FPrefixes;
 };
 
 }  // namespace
@@ -404,19 +248,19 @@ void TSeriesDataXML::WriteSeries(TDocumentText& text, const TChartSeries& series
   AppendInteger(out, count);
   out += u"\">\r\n";
 
-  const TPointLines lines(*this, series);
-  // Large series are formatted in pieces on every core and written in order.
-  const int pieces = (count + kPointsPerPiece - 1) / kPointsPerPiece;
-  ProduceInOrder(
-      pieces,
-      [&](int piece, std::u16string& pieceText) {
-        const int first = piece * kPointsPerPiece;
-        const int last = std::min(count, first + kPointsPerPiece);
-        // Room for typical lines at once, rather than growing step by step.
-        pieceText.reserve(static_cast<size_t>(last - first) * kTypicalLineLength);
-        lines.Write(first, last, pieceText);
-      },
-      [&](std::u16string& pieceText) { text.Write(pieceText); }, FPieceTexts);
+  TExportColumns columns;
+  if (IncludeIndex) columns.AddIndex();
+  columns.AddSeries(series, IFormat);
+  WriteLinesInPieces(text, count, kXmlLineLength, FPieceTexts,
+                     [&](int first, int last, std::u16string& pieceText) {
+                       TLineBuffer line(pieceText);
+                       TPointCells cells(*this, series, line, first);
+                       for (int i = first; i < last; ++i, cells.NextLine()) {
+                         line.Append("<point ");
+                         columns.WriteRow(i, cells);
+                         line.Append("/>\r\n");
+                       }
+                     });
   text.Text() += u"</points>\r\n</series>\r\n\r\n";
 }
 

@@ -39,6 +39,79 @@ class Utf16LittleEndian : public TEncoding {
   std::vector<char> FBytes;
 };
 
+// UTF-8 without a byte-order mark, ASCII runs copied byte for byte; a lone
+// surrogate becomes '?', as the converters' substitute.
+class Utf8 : public TEncoding {
+ public:
+  std::string_view Preamble() const override { return {}; }
+
+  void Write(TStream& stream, std::u16string_view text, bool last) override {
+    for (size_t start = 0; start < text.size(); start += kOutputBlock) {
+      const std::u16string_view part = text.substr(start, kOutputBlock);
+      // At most three bytes per unit, and a held high surrogate's '?'.
+      FBytes.resize(part.size() * 3 + 1);
+      char* out = FBytes.data();
+      for (size_t i = 0; i < part.size(); ++i) {
+        const char16_t c = part[i];
+        if (c < 0x80 && FHighSurrogate == 0) {
+          *out++ = static_cast<char>(c);
+        } else {
+          out = PutUnit(out, c);
+        }
+      }
+      stream.WriteBuffer(FBytes.data(), out - FBytes.data());
+    }
+    if (last && FHighSurrogate != 0) {
+      FHighSurrogate = 0;
+      stream.WriteBuffer("?", 1);
+    }
+  }
+
+ private:
+  static bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+  char* PutUnit(char* out, char16_t c) {
+    if (FHighSurrogate != 0) {
+      const char16_t high = FHighSurrogate;
+      FHighSurrogate = 0;
+      if (IsLowSurrogate(c)) {
+        return Put(out, 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (c - 0xDC00));
+      }
+      *out++ = '?';
+    }
+    if (c >= 0xD800 && c <= 0xDBFF) {
+      FHighSurrogate = c;
+      return out;
+    }
+    if (IsLowSurrogate(c)) {
+      *out++ = '?';
+      return out;
+    }
+    return Put(out, c);
+  }
+  static char* Put(char* out, char32_t c) {
+    if (c < 0x80) {
+      *out++ = static_cast<char>(c);
+      return out;
+    }
+    if (c < 0x800) {
+      *out++ = static_cast<char>(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+      *out++ = static_cast<char>(0xE0 | (c >> 12));
+      *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    } else {
+      *out++ = static_cast<char>(0xF0 | (c >> 18));
+      *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    }
+    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    return out;
+  }
+
+  std::string FBytes;
+  char16_t FHighSurrogate = 0;
+};
+
 class IcuEncoding : public TEncoding {
  public:
   IcuEncoding(const std::string& name, bool xmlCharacterReferences) {
@@ -92,6 +165,7 @@ std::unique_ptr<TEncoding> TEncoding::Create(const std::string& name, bool xmlCh
   // An empty name would open the converter of the process's own locale.
   if (name.empty()) throw EConvertError("Unknown encoding \"\"");
   if (SameText(Utf8ToUtf16(name), u"UTF-16")) return std::make_unique<Utf16LittleEndian>();
+  if (SameText(Utf8ToUtf16(name), u"UTF-8")) return std::make_unique<Utf8>();
   return std::make_unique<IcuEncoding>(name, xmlCharacterReferences);
 }
 

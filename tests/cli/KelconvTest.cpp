@@ -89,6 +89,11 @@ TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
       {"--no-data"},
       {"to-text", "--no-data", "a.kel", "b.txt"},
       {"a.kel", "to-text", "b.kel", "c.txt"},
+      {"--export"},
+      {"--export", "xml,csv", "a.kel"},
+      {"--export", "xml,", "a.kel"},
+      {"--export", "xml", "--export=json", "a.kel"},
+      {"--export", "json", "--no-data", "a.kel"},
   };
   for (const auto& arguments : cases) {
     SCOPED_TRACE(arguments.empty() ? "(none)" : arguments.front());
@@ -180,6 +185,67 @@ TEST_F(KelconvTest, EveryPathIsTriedAndTheStatusTellsOfFailures) {
   const Outcome again = Kelconv({folder / "good.kel"});
   EXPECT_EQ(again.status, 0);
   EXPECT_EQ(again.err, "");
+}
+
+// A text-form chart of one line series with `points` values 0, 1, 2, ...
+std::string LineChartText(int points) {
+  std::string data = "00";
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  auto put = [&](const void* bytes, size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+      const auto byte = static_cast<const uint8_t*>(bytes)[i];
+      data += kHex[byte >> 4];
+      data += kHex[byte & 0xF];
+    }
+  };
+  put(&points, 4);
+  for (int i = 0; i < points; ++i) {
+    const double value = i;
+    put(&value, 8);
+  }
+  std::string text = "object TChart\r\n  object Series1: TLineSeries\r\n    Data = {";
+  for (size_t at = 0; at < data.size(); at += 64) text += "\r\n      " + data.substr(at, 64);
+  return text + "}\r\n  end\r\nend\r\n";
+}
+
+TEST_F(KelconvTest, ExportWritesOneDocumentPerFormat) {
+  test::WriteFile(folder / "sales.kel", test::ReadFile(std::string(KEL_SAMPLES) + "/sales.kel"));
+  const Outcome run = Kelconv({"--export", "json,xls,text,html,xml", folder / "sales.kel"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(test::ReadFile(folder / "sales.tsv"),
+            "Index\tText\tColors\tIt's #1\tCaf\u00e9 sales\r\n"
+            "0\tJan\t#FF0000\t10\t5\r\n"
+            "1\tFeb\t#FF0000\t25.5\t7\r\n"
+            "2\tM\u00e4r\t#FF0000\t17\t3\r\n"
+            "3\t\t#FF0000\t30\t\r\n"
+            "\r\n");
+  EXPECT_EQ(test::ReadFile(folder / "sales.html").rfind("<table border=\"1\">\r\n", 0), 0u);
+  EXPECT_EQ(test::ReadFile(folder / "sales.json").rfind("{ \"chart\": [\r\n", 0), 0u);
+  EXPECT_EQ(test::ReadFile(folder / "sales.xls").rfind("\x09\x08\x08\x00", 0), 0u);
+  EXPECT_EQ(test::ReadFile(folder / "sales.xml").rfind(std::string("\xFF\xFE<\0?\0", 6), 0), 0u);
+
+  // Without --export, the XML alone.
+  ASSERT_EQ(::mkdir((folder / "plain").c_str(), 0755), 0);
+  test::WriteFile(folder / "plain/sales.kel", test::ReadFile(folder / "sales.kel"));
+  EXPECT_EQ(Kelconv({folder / "plain/sales.kel"}).status, 0);
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder / "plain")) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"sales.kel", "sales.txt", "sales.xml"}));
+}
+
+TEST_F(KelconvTest, ChartTooLargeForASheetStillGetsItsOtherDocuments) {
+  test::WriteFile(folder / "big.kel", LineChartText(65536));
+  const Outcome run = Kelconv({"--export", "xls,json", folder / "big.kel"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            folder / "big.kel" + ": Too many rows for a spreadsheet: 65537 (at most 65536)\n");
+  EXPECT_NE(test::ReadFile(folder / "big.json").find("{ \"value\":65535, \"color\":"),
+            std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(folder / "big.xls"));
 }
 
 }  // namespace

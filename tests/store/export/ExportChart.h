@@ -49,6 +49,33 @@ class ExportChartTest : public ::testing::Test {
     FBars->AddXY(1, 7);
   }
 
+  // A horizontal bar series whose positions are not the plain index, with
+  // labels and a null point.
+  void BuildHorizontalChart() {
+    auto* speed = AddSeries<THorizBarSeries>(u"Series1");
+    speed->SetTitle(u"Speed");
+    speed->SetSeriesColor(TColor(0xFF0000));
+    speed->AddXY(4, 1, u"a");
+    speed->AddNullXY(8, 2, u"gap");
+    speed->AddXY(6.5, 3, u"c");
+  }
+
+  // What Python's parser reads in the document (read_document.py): the
+  // JSON printed back, or the cell count of each HTML row; "rejected: " and
+  // the reason when it fails.
+  std::string PythonReads(const std::string& kind, const std::string& bytes) {
+    const std::string file = FFolder / ("document." + kind);
+    std::ofstream(file, std::ios::binary) << bytes;
+    const std::string report = FFolder / "read.txt";
+    const int status =
+        std::system(("python3 '" KEL_TEST_DATA "/../store/export/read_document.py' " + kind + " '" +
+                     file + "' > '" + report + "' 2>&1")
+                        .c_str());
+    std::ifstream in(report);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return status == 0 ? text : "rejected: " + text;
+  }
+
   // xmllint's verdict on the bytes: empty when well-formed, else its
   // complaint.
   std::string XmlLintErrors(const std::string& bytes) {
