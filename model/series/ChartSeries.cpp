@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/attributes/Brush.h"
+#include "model/axes/AxisIndexEntry.h"
 #include "model/axes/ChartAxis.h"
 #include "model/axes/ChartCustomAxes.h"
 #include "model/chart/Chart.h"
@@ -661,7 +662,10 @@ void TChartSeries::DefineProperties(TFiler& filer) {
       u"CustomHorizAxis",
       [this, customAxes](TReader& reader) {
         const int32_t index = reader.ReadInteger();
-        if (TChartCustomAxes* axes = customAxes()) SetCustomHorizAxis(axes->Items(index));
+        TChartCustomAxes* axes = customAxes();
+        if (axes != nullptr && AxisIndexInRange(reader, *this, index, axes->Count())) {
+          SetCustomHorizAxis(axes->Items(index));
+        }
       },
       [this](TWriter& writer) { writer.WriteInteger(FCustomHorizAxis->Index()); },
       FCustomHorizAxis != nullptr);
@@ -669,7 +673,10 @@ void TChartSeries::DefineProperties(TFiler& filer) {
       u"CustomVertAxis",
       [this, customAxes](TReader& reader) {
         const int32_t index = reader.ReadInteger();
-        if (TChartCustomAxes* axes = customAxes()) SetCustomVertAxis(axes->Items(index));
+        TChartCustomAxes* axes = customAxes();
+        if (axes != nullptr && AxisIndexInRange(reader, *this, index, axes->Count())) {
+          SetCustomVertAxis(axes->Items(index));
+        }
       },
       [this](TWriter& writer) { writer.WriteInteger(FCustomVertAxis->Index()); },
       FCustomVertAxis != nullptr);
