@@ -8,6 +8,7 @@
 #include "model/chart/Chart.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
+#include "model/tools/ToolClasses.h"
 
 namespace kel {
 
@@ -20,6 +21,7 @@ void RegisterModelClasses() {
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
     RegisterStandardSeriesGallery();
+    RegisterToolClasses();
   });
 }
 

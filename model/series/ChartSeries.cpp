@@ -150,6 +150,11 @@ TChartSeries::~TChartSeries() {
   // Series that take their values from this one lose it as a source.
   while (!FLinkedSeries.empty()) FLinkedSeries.back()->RemoveDataSource(this);
   if (FFunction != nullptr && FFunction->Owner() == nullptr) delete FFunction;
+  while (!FFreeWatchers.empty()) {
+    ISeriesFreeWatcher* watcher = FFreeWatchers.back();
+    FFreeWatchers.pop_back();
+    watcher->SeriesFreed(*this);
+  }
 }
 
 TChartValueList* TChartSeries::AddValueList(const std::u16string& name) {
@@ -426,6 +431,16 @@ void TChartSeries::SetCustomVertAxis(TChartAxis* value) {
   FCustomVertAxis = value;
   if (value != nullptr) FVertAxis = aCustomVertAxis;
   Repaint();
+}
+
+void TChartSeries::AddFreeWatcher(ISeriesFreeWatcher* watcher) {
+  if (std::find(FFreeWatchers.begin(), FFreeWatchers.end(), watcher) == FFreeWatchers.end()) {
+    FFreeWatchers.push_back(watcher);
+  }
+}
+
+void TChartSeries::RemoveFreeWatcher(ISeriesFreeWatcher* watcher) {
+  std::erase(FFreeWatchers, watcher);
 }
 
 void TChartSeries::SetMarks(TSeriesMarks* value) {
