@@ -24,6 +24,12 @@ class TKelCustomToolAxis : public TKelCustomTool {
   void Assign(const TPersistent* source) override;
   void DefineProperties(TFiler& filer) override;
 
+ protected:
+  // Gives a sub-tool its owner's axis without attaching it to any chart.
+  static void BindSubToolAxis(TKelCustomToolAxis& subTool, TChartAxis* axis) {
+    subTool.FAxis = axis;
+  }
+
  private:
   // The axis's position in the chart's axis list, or -1.
   int AxisIndex() const;

@@ -1,0 +1,28 @@
+// The chart image tool: a picture stretched between the axes of a series.
+#pragma once
+
+#include <memory>
+
+#include "model/tools/KelCustomToolSeries.h"
+
+namespace kel {
+
+class TKelPicture;
+
+class TChartImageTool : public TKelCustomToolSeries {
+  KEL_CLASS(TChartImageTool, TKelCustomToolSeries)
+
+ public:
+  explicit TChartImageTool(TComponent* owner);
+  ~TChartImageTool() override;
+
+  TKelPicture* Picture() const { return FPicture.get(); }
+  void SetPicture(TKelPicture* value);
+
+  void Assign(const TPersistent* source) override;
+
+ private:
+  std::unique_ptr<TKelPicture> FPicture;
+};
+
+}  // namespace kel

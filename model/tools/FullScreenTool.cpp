@@ -1,0 +1,22 @@
+#include "model/tools/FullScreenTool.h"
+
+namespace kel {
+
+using F = TFullScreenTool;
+KEL_PROPERTIES(TFullScreenTool,
+               Redeclared(u"Active").Default(false),
+               Property(u"ReleaseKey", &F::ReleaseKey, &F::ReleaseKey).Default(F::kEscapeKey),
+               Property(u"OnReset", &F::OnReset, &F::OnReset))
+
+TFullScreenTool::TFullScreenTool(TComponent* owner) : TKelCustomTool(owner) {
+  SetActive(false);
+}
+
+void TFullScreenTool::Assign(const TPersistent* source) {
+  if (const auto* tool = dynamic_cast<const TFullScreenTool*>(source)) {
+    ReleaseKey = tool->ReleaseKey;
+  }
+  inherited::Assign(source);
+}
+
+}  // namespace kel
