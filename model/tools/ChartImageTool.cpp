@@ -5,6 +5,22 @@
 
 namespace kel {
 
+namespace {
+
+// The chart image tool's constructor hides the pen while its remembered
+// default stays visible, so its visibility is always written: a pen shown
+// again survives reloading.
+class TChartImagePen : public TKelPen {
+  KEL_CLASS(TChartImagePen, TKelPen)
+
+ public:
+  using TKelPen::TKelPen;
+};
+
+}  // namespace
+
+KEL_PROPERTIES(TChartImagePen, Redeclared(u"Visible").NoDefault().Stored(true))
+
 using I = TChartImageTool;
 KEL_PROPERTIES(TChartImageTool,
                Published({u"Active", u"Pen"}),
@@ -13,8 +29,7 @@ KEL_PROPERTIES(TChartImageTool,
 
 TChartImageTool::TChartImageTool(TComponent* owner)
     : TKelCustomToolSeries(owner), FPicture(std::make_unique<TKelPicture>([this] { Repaint(); })) {
-  // Hidden while the remembered default stays visible: a new tool writes
-  // the pen's Visible.
+  ReplacePen<TChartImagePen>();
   Pen()->SetVisible(false);
 }
 

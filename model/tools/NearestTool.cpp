@@ -9,7 +9,28 @@ namespace {
 
 constexpr int32_t kNearestPenWidth = 3;
 
+// The nearest tool's constructor sets the brush style and the pen's style and
+// colour away from their table defaults. Every value then differs from the
+// table default or from the constructor's, so these are always written: a
+// value set back to the table default survives reloading.
+class TNearestBrush : public TKelBrush {
+  KEL_CLASS(TNearestBrush, TKelBrush)
+
+ public:
+  using TKelBrush::TKelBrush;
+};
+
+class TNearestPen : public TKelPen {
+  KEL_CLASS(TNearestPen, TKelPen)
+
+ public:
+  using TKelPen::TKelPen;
+};
+
 }  // namespace
+
+KEL_PROPERTIES(TNearestBrush, Redeclared(u"Style").NoDefault())
+KEL_PROPERTIES(TNearestPen, Redeclared(u"Color").NoDefault(), Redeclared(u"Style").NoDefault())
 
 using N = TNearestTool;
 KEL_PROPERTIES(TNearestTool,
@@ -28,6 +49,8 @@ KEL_PROPERTIES(TNearestTool,
 
 TNearestTool::TNearestTool(TComponent* owner)
     : TKelCustomToolSeries(owner), FLinePen(std::make_unique<TKelPen>([this] { Repaint(); })) {
+  ReplaceBrush<TNearestBrush>();
+  ReplacePen<TNearestPen>();
   Brush()->SetStyle(bsClear);
   TKelPen* pen = Pen();
   pen->SetStyle(psDot);

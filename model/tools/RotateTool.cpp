@@ -4,6 +4,22 @@
 
 namespace kel {
 
+namespace {
+
+// The rotate tool's constructor sets the pen's mode and colour away from
+// their table defaults, so they are always written: a value set back to the
+// table default survives reloading.
+class TRotatePen : public TKelPen {
+  KEL_CLASS(TRotatePen, TKelPen)
+
+ public:
+  using TKelPen::TKelPen;
+};
+
+}  // namespace
+
+KEL_PROPERTIES(TRotatePen, Redeclared(u"Color").NoDefault(), Redeclared(u"Mode").NoDefault())
+
 using R = TRotateTool;
 KEL_PROPERTIES(TRotateTool,
                Published({u"Active"}),
@@ -17,6 +33,7 @@ KEL_PROPERTIES(TRotateTool,
                Property(u"OnRotate", &R::OnRotate, &R::OnRotate))
 
 TRotateTool::TRotateTool(TComponent* owner) : TKelCustomTool(owner) {
+  ReplacePen<TRotatePen>();
   TKelPen* pen = Pen();
   pen->SetVisible(false);
   pen->DefaultVisible = false;

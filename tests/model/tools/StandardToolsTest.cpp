@@ -2,14 +2,18 @@
 
 #include <string>
 
+#include "model/attributes/Brush.h"
 #include "model/attributes/Pen.h"
 #include "model/catalogue/Registration.h"
 #include "model/chart/Chart.h"
 #include "model/tools/AnnotationTool.h"
+#include "model/tools/ChartImageTool.h"
 #include "model/tools/ChartTools.h"
 #include "model/tools/DrawLineTool.h"
 #include "model/tools/FullScreenTool.h"
 #include "model/tools/MarksTipTool.h"
+#include "model/tools/NearestTool.h"
+#include "model/tools/RotateTool.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
 #include "tests/model/tools/ToolChartText.h"
@@ -76,20 +80,43 @@ TEST_F(StandardToolsTest, RenamingAnAnnotationOutsideLoadingSetsItsText) {
   EXPECT_EQ(static_cast<TAnnotationTool*>(loaded.Tools()[0])->Text(), u"kept");
 }
 
-// A shape value that the constructor sets away from the table default is
-// written whatever it is, so that setting it back to the table default
-// survives reloading.
-TEST_F(StandardToolsTest, ShapeValuesSetBackToTheTableDefaultAreStillWritten) {
-  TRectangleTool rectangle(nullptr);
-  rectangle.Shape()->SetTransparency(0);
-  TRepaintMonitor monitor(nullptr);
-  monitor.Shape()->SetColor(clWhite);
-  const std::string rectangleText = PropertiesText(rectangle);
-  const std::string monitorText = PropertiesText(monitor);
-  EXPECT_NE(rectangleText.find("Shape.Transparency = 0\n"), std::string::npos);
-  EXPECT_NE(monitorText.find("Shape.Color = clWhite\n"), std::string::npos);
-  test::ExpectRoundTrip([] { return std::make_unique<TRectangleTool>(nullptr); }, rectangleText);
-  test::ExpectRoundTrip([] { return std::make_unique<TRepaintMonitor>(nullptr); }, monitorText);
+// A value that the constructor sets away from the table default is written
+// whatever it is, so that setting it back to the table default survives
+// reloading.
+TEST_F(StandardToolsTest, ValuesSetBackToTheTableDefaultAreStillWritten) {
+  const struct {
+    const char* name;
+    std::function<std::unique_ptr<TKelCustomTool>()> make;
+    std::function<void(TKelCustomTool&)> reset;
+    const char* line;
+  } cases[] = {
+      {"nearest brush style", [] { return std::make_unique<TNearestTool>(nullptr); },
+       [](TKelCustomTool& t) { t.Brush()->SetStyle(bsSolid); }, "Brush.Style = bsSolid\n"},
+      {"nearest pen style", [] { return std::make_unique<TNearestTool>(nullptr); },
+       [](TKelCustomTool& t) { t.Pen()->SetStyle(psSolid); }, "Pen.Style = psSolid\n"},
+      {"nearest pen colour", [] { return std::make_unique<TNearestTool>(nullptr); },
+       [](TKelCustomTool& t) { t.Pen()->SetColor(clBlack); }, "Pen.Color = clBlack\n"},
+      {"rotate pen mode", [] { return std::make_unique<TRotateTool>(nullptr); },
+       [](TKelCustomTool& t) { t.Pen()->SetMode(pmCopy); }, "Pen.Mode = pmCopy\n"},
+      {"rotate pen colour", [] { return std::make_unique<TRotateTool>(nullptr); },
+       [](TKelCustomTool& t) { t.Pen()->SetColor(clBlack); }, "Pen.Color = clBlack\n"},
+      {"chart image pen shown", [] { return std::make_unique<TChartImageTool>(nullptr); },
+       [](TKelCustomTool& t) { t.Pen()->SetVisible(true); }, "Pen.Visible = True\n"},
+      {"rectangle transparency", [] { return std::make_unique<TRectangleTool>(nullptr); },
+       [](TKelCustomTool& t) { static_cast<TAnnotationTool&>(t).Shape()->SetTransparency(0); },
+       "Shape.Transparency = 0\n"},
+      {"repaint monitor colour", [] { return std::make_unique<TRepaintMonitor>(nullptr); },
+       [](TKelCustomTool& t) { static_cast<TAnnotationTool&>(t).Shape()->SetColor(clWhite); },
+       "Shape.Color = clWhite\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto tool = c.make();
+    c.reset(*tool);
+    const std::string text = PropertiesText(*tool);
+    EXPECT_NE(text.find(c.line), std::string::npos) << text;
+    test::ExpectRoundTrip(c.make, text);
+  }
 }
 
 class MarksTipDelaysTest : public StandardToolsTest {};
