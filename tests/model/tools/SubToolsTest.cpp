@@ -10,7 +10,9 @@
 #include "model/tools/ColorBandTool.h"
 #include "model/tools/ColorLineTool.h"
 #include "model/tools/CursorTool.h"
+#include "persist/Unicode.h"
 #include "tests/model/tools/ToolChartText.h"
+#include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {
@@ -110,6 +112,22 @@ TEST_F(SubToolsTest, AColourBandWritesItsTwoLinesAndReadsThemBackOutsideTools) {
   TChart again(nullptr);
   ReadChartText(again, ChartText(reloaded));
   EXPECT_EQ(ChildrenText(again), converted);
+}
+
+TEST_F(SubToolsTest, EveryStandardToolReadsBackInOrderWithoutItsSubTools) {
+  TChart chart(nullptr);
+  EXPECT_TRUE(ReadChartText(chart, test::ReadFile(KEL_TEST_DATA "/tools_new.kel")).empty());
+  std::vector<std::u16string> expected;
+  for (int i = 1; i <= 17; ++i) {
+    expected.push_back(u"ChartTool" + std::u16string(Utf8ToUtf16(std::to_string(i))));
+  }
+  EXPECT_EQ(ToolNames(chart), expected);
+  for (const TComponent* tool : chart.Tools()) EXPECT_EQ(tool->ComponentCount(), 0);
+
+  TChart again(nullptr);
+  EXPECT_TRUE(ReadChartText(again, ChartText(chart)).empty());
+  EXPECT_EQ(ToolNames(again), expected);
+  EXPECT_EQ(ChartText(again), ChartText(chart));
 }
 
 TEST_F(SubToolsTest, ABandOnAnAxisGivesItsLinesTheAxisWithoutAttachingThem) {
