@@ -79,8 +79,8 @@ KEL_PROPERTIES(
     Property(u"Text", &A::Text, &A::SetText).Stored(false),
     Property(u"TextAlignment", &A::TextAlignment, &A::SetTextAlignment).Default(taLeftJustify),
     Property(u"Height", &A::Height, &A::Height).NoDefault().Stored(&A::IsSizeStored),
-    Property(u"Left", &A::Left, &A::Left).NoDefault().Stored(false),
-    Property(u"Top", &A::Top, &A::Top).NoDefault().Stored(false),
+    Property(u"Left", &A::Left, &A::SetLeft).NoDefault().Stored(false),
+    Property(u"Top", &A::Top, &A::SetTop).NoDefault().Stored(false),
     Property(u"Width", &A::Width, &A::Width).NoDefault().Stored(&A::IsSizeStored),
     Property(u"Z", &A::Z, &A::Z).Default(0),
     Property(u"OnAfterDraw", &A::OnAfterDraw, &A::OnAfterDraw),
@@ -139,6 +139,19 @@ void TAnnotationTool::SetTextAlignment(TAlignment value) {
   FShape->SetTextAlignment(value);
 }
 
+int32_t TAnnotationTool::Left() const {
+  return FShape->Left();
+}
+void TAnnotationTool::SetLeft(int32_t value) {
+  FShape->SetLeft(value);
+}
+int32_t TAnnotationTool::Top() const {
+  return FShape->Top();
+}
+void TAnnotationTool::SetTop(int32_t value) {
+  FShape->SetTop(value);
+}
+
 void TAnnotationTool::SetComponentName(const std::u16string& name) {
   const bool loading = ComponentState().Contains(csLoading) ||
                        (Owner() != nullptr && Owner()->ComponentState().Contains(csLoading));
@@ -158,8 +171,6 @@ void TAnnotationTool::Assign(const TPersistent* source) {
     PositionUnits = tool->PositionUnits;
     Height = tool->Height;
     Width = tool->Width;
-    Left = tool->Left;
-    Top = tool->Top;
     Z = tool->Z;
     return;
   }
@@ -189,8 +200,6 @@ TRectangleTool::TRectangleTool(TComponent* owner)
   shape->SetTransparency(kRectangleTransparency);
   shape->SetLeft(kRectangleBounds[0]);
   shape->SetTop(kRectangleBounds[1]);
-  Left = kRectangleBounds[0];
-  Top = kRectangleBounds[1];
   Width = kRectangleBounds[2];
   Height = kRectangleBounds[3];
   PositionUnits = muPixels;

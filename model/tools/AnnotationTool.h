@@ -64,6 +64,10 @@ class TAnnotationTool : public TKelCustomTool {
   void SetText(const std::u16string& value);
   TAlignment TextAlignment() const;
   void SetTextAlignment(TAlignment value);
+  int32_t Left() const;
+  void SetLeft(int32_t value);
+  int32_t Top() const;
+  void SetTop(int32_t value);
   bool IsSizeStored() const { return !AutoSize(); }
 
   bool Draw3D = false;
@@ -71,8 +75,6 @@ class TAnnotationTool : public TKelCustomTool {
   TKelUnits PositionUnits = muPixels;
   int32_t Height = 0;
   int32_t Width = 0;
-  int32_t Left = 0;
-  int32_t Top = 0;
   int32_t Z = 0;
   TMethod OnAfterDraw, OnBeforeDraw, OnClick, OnDblClick;
 
