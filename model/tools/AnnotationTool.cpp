@@ -15,29 +15,75 @@ constexpr TKelTransparency kRectangleTransparency = 75;
 constexpr TColor kRepaintMonitorColor = static_cast<TColor>(0x808080);
 constexpr TKelTransparency kRepaintMonitorTransparency = 20;
 
-// The rectangle's shape: its constructor's transparency differs from the
-// table default, so every value differs from one of the two and the
-// transparency is always written; a value set back to the table default
-// then survives reloading.
+// The rectangle and the repaint monitor set parts of their shapes away from
+// the table defaults with nothing remembering the constructor's values.
+// Every value then differs from the table default or from the
+// constructor's, so these parts are always written: a value set back to the
+// table default survives reloading. A new tool writes them anyway.
+
+// The rectangle's shadow and emboss sizes.
+class TRectangleShadow : public TKelShadow {
+  KEL_CLASS(TRectangleShadow, TKelShadow)
+
+ public:
+  using TKelShadow::TKelShadow;
+};
+
+class TRectangleEmboss : public TKelEmboss {
+  KEL_CLASS(TRectangleEmboss, TKelEmboss)
+
+ public:
+  using TKelEmboss::TKelEmboss;
+};
+
+// The rectangle's transparency, shadow and emboss.
 class TRectangleShape : public TTextShape {
   KEL_CLASS(TRectangleShape, TTextShape)
 
  public:
-  using TTextShape::TTextShape;
+  explicit TRectangleShape(TCustomKelPanel* parent) : TTextShape(parent) {
+    ReplaceShadow<TRectangleShadow>();
+    ReplaceEmboss<TRectangleEmboss>();
+  }
 };
 
-// The repaint monitor's shape: colour and transparency always written, for
-// the same reason.
+// The repaint monitor's shadow visibility and font colour.
+class TRepaintMonitorShadow : public TKelShadow {
+  KEL_CLASS(TRepaintMonitorShadow, TKelShadow)
+
+ public:
+  using TKelShadow::TKelShadow;
+};
+
+class TRepaintMonitorFont : public TKelFont {
+  KEL_CLASS(TRepaintMonitorFont, TKelFont)
+
+ public:
+  using TKelFont::TKelFont;
+};
+
+// The repaint monitor's colour, transparency, shadow and font.
 class TRepaintMonitorShape : public TTextShape {
   KEL_CLASS(TRepaintMonitorShape, TTextShape)
 
  public:
-  using TTextShape::TTextShape;
+  explicit TRepaintMonitorShape(TCustomKelPanel* parent) : TTextShape(parent) {
+    ReplaceShadow<TRepaintMonitorShadow>();
+    ReplaceFont<TRepaintMonitorFont>();
+  }
 };
 
 }  // namespace
 
+KEL_PROPERTIES(TRectangleShadow,
+               Redeclared(u"HorizSize").Stored(true),
+               Redeclared(u"VertSize").Stored(true))
+KEL_PROPERTIES(TRectangleEmboss,
+               Redeclared(u"HorizSize").Stored(true),
+               Redeclared(u"VertSize").Stored(true))
 KEL_PROPERTIES(TRectangleShape, Redeclared(u"Transparency").NoDefault())
+KEL_PROPERTIES(TRepaintMonitorShadow, Redeclared(u"Visible").Stored(true))
+KEL_PROPERTIES(TRepaintMonitorFont, Redeclared(u"Color").Stored(true))
 KEL_PROPERTIES(TRepaintMonitorShape,
                Redeclared(u"Color").NoDefault(),
                Redeclared(u"Transparency").NoDefault())

@@ -3,7 +3,10 @@
 #include <string>
 
 #include "model/attributes/Brush.h"
+#include "model/attributes/Emboss.h"
+#include "model/attributes/Font.h"
 #include "model/attributes/Pen.h"
+#include "model/attributes/Shadow.h"
 #include "model/catalogue/Registration.h"
 #include "model/chart/Chart.h"
 #include "model/tools/AnnotationTool.h"
@@ -108,6 +111,22 @@ TEST_F(StandardToolsTest, ValuesSetBackToTheTableDefaultAreStillWritten) {
       {"repaint monitor colour", [] { return std::make_unique<TRepaintMonitor>(nullptr); },
        [](TKelCustomTool& t) { static_cast<TAnnotationTool&>(t).Shape()->SetColor(clWhite); },
        "Shape.Color = clWhite\n"},
+      {"rectangle shadow size", [] { return std::make_unique<TRectangleTool>(nullptr); },
+       [](TKelCustomTool& t) { static_cast<TAnnotationTool&>(t).Shape()->Shadow()->SetSize(3); },
+       "Shape.Shadow.HorizSize = 3\nShape.Shadow.VertSize = 3\n"},
+      {"rectangle emboss size", [] { return std::make_unique<TRectangleTool>(nullptr); },
+       [](TKelCustomTool& t) { static_cast<TAnnotationTool&>(t).Shape()->Emboss()->SetSize(3); },
+       "Shape.Emboss.HorizSize = 3\nShape.Emboss.VertSize = 3\n"},
+      {"repaint monitor shadow shown", [] { return std::make_unique<TRepaintMonitor>(nullptr); },
+       [](TKelCustomTool& t) {
+         static_cast<TAnnotationTool&>(t).Shape()->Shadow()->SetVisible(true);
+       },
+       "Shape.Shadow.Visible = True\n"},
+      {"repaint monitor font colour", [] { return std::make_unique<TRepaintMonitor>(nullptr); },
+       [](TKelCustomTool& t) {
+         static_cast<TAnnotationTool&>(t).Shape()->Font()->SetColor(clBlack);
+       },
+       "Shape.Font.Color = clBlack\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
