@@ -270,4 +270,29 @@ TRepaintMonitor::TRepaintMonitor(TComponent* owner)
   shape->SetTransparency(kRepaintMonitorTransparency);
 }
 
+std::u16string TAnnotationTool::Description() const {
+  return u"Annotation";
+}
+
+std::u16string TAnnotationTool::LongDescription() const {
+  return u"Displays custom text at any location inside Chart.";
+}
+
+std::u16string TRectangleTool::Description() const {
+  return u"Rectangle";
+}
+
+std::u16string TRectangleTool::LongDescription() const {
+  return u"Displays custom text at any location inside Chart within a resizable box.";
+}
+
+std::u16string TRepaintMonitor::Description() const {
+  return u"Repaint Monitor";
+}
+
+std::u16string TRepaintMonitor::LongDescription() const {
+  return u"Displays current repaint speed in Frames Per Second, and the total count of painted "
+         u"frames.";
+}
+
 }  // namespace kel

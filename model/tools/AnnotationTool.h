@@ -80,6 +80,10 @@ class TAnnotationTool : public TKelCustomTool {
 
   void Assign(const TPersistent* source) override;
 
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
+
  protected:
   TAnnotationTool(TComponent* owner, TShapeMaker makeShape);
 
@@ -102,6 +106,10 @@ class TRectangleTool : public TAnnotationTool {
   TMethod OnDragged, OnDragging, OnResized, OnResizing;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 class TRepaintMonitor : public TAnnotationTool {
@@ -109,6 +117,10 @@ class TRepaintMonitor : public TAnnotationTool {
 
  public:
   explicit TRepaintMonitor(TComponent* owner);
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 }  // namespace kel

@@ -40,4 +40,20 @@ void TAxisScrollTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TAxisArrowTool::Description() const {
+  return u"Axis Arrows";
+}
+
+std::u16string TAxisArrowTool::LongDescription() const {
+  return u"Displays clickable arrows at axis start and ending points, to scroll axis.";
+}
+
+std::u16string TAxisScrollTool::Description() const {
+  return u"Axis Scroll";
+}
+
+std::u16string TAxisScrollTool::LongDescription() const {
+  return u"Allows the scrolling of Axes by mouse dragging";
+}
+
 }  // namespace kel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/tools/KelCustomToolAxis.h"
 
@@ -25,6 +26,10 @@ class TAxisArrowTool : public TKelCustomToolAxis {
   TMethod OnClick;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 class TAxisScrollTool : public TKelCustomToolAxis {
@@ -36,6 +41,10 @@ class TAxisScrollTool : public TKelCustomToolAxis {
   bool ScrollInverted = false;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 }  // namespace kel

@@ -46,4 +46,13 @@ void TChartImageTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TChartImageTool::Description() const {
+  return u"Image";
+}
+
+std::u16string TChartImageTool::LongDescription() const {
+  return u"Displays a picture using the specified Series axes as boundaries. When the axis are "
+         u"zoomed or scrolled, the picture will follow the new boundaries.";
+}
+
 }  // namespace kel

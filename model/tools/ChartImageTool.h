@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/tools/KelCustomToolSeries.h"
 
@@ -20,6 +21,10 @@ class TChartImageTool : public TKelCustomToolSeries {
   void SetPicture(TKelPicture* value);
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   std::unique_ptr<TKelPicture> FPicture;

@@ -162,4 +162,12 @@ void TColorBandTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TColorBandTool::Description() const {
+  return u"Color Band";
+}
+
+std::u16string TColorBandTool::LongDescription() const {
+  return u"Displays a coloured rectangle (band) at the specified axis and position.";
+}
+
 }  // namespace kel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/attributes/Transparency.h"
 #include "model/tools/KelCustomToolAxis.h"
@@ -62,6 +63,10 @@ class TColorBandTool : public TKelCustomToolAxis {
   // Moves the lines to the band's values.
   void LoadFinished() override;
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   // Gives a line the band's chart and axis.

@@ -81,4 +81,12 @@ void TColorLineTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TColorLineTool::Description() const {
+  return u"Color Line";
+}
+
+std::u16string TColorLineTool::LongDescription() const {
+  return u"Displays a draggable line across axes.";
+}
+
 }  // namespace kel

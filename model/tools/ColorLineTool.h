@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/tools/KelCustomToolAxis.h"
 
@@ -41,6 +42,10 @@ class TColorLineTool : public TKelCustomToolAxis {
   // Takes the annotation read back as the first nested object.
   void LoadState(TReader& reader) override;
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   std::unique_ptr<TAnnotationTool> FAnnotation;

@@ -80,4 +80,12 @@ void TCursorTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TCursorTool::Description() const {
+  return u"Cursor";
+}
+
+std::u16string TCursorTool::LongDescription() const {
+  return u"Displays draggable Cursor lines on top of Series.";
+}
+
 }  // namespace kel

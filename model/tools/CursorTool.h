@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "model/tools/KelCustomToolSeries.h"
 
@@ -51,6 +52,10 @@ class TCursorTool : public TKelCustomToolSeries {
   // Takes the annotation read back as the first nested object.
   void LoadState(TReader& reader) override;
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   std::unique_ptr<TAnnotationTool> FAxisAnnotation;

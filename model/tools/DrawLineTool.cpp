@@ -95,4 +95,12 @@ void TDrawLineTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TDrawLineTool::Description() const {
+  return u"Draw Line";
+}
+
+std::u16string TDrawLineTool::LongDescription() const {
+  return u"Allows drawing custom lines by dragging the mouse.";
+}
+
 }  // namespace kel

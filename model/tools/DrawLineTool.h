@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "model/titles/ZoomPanning.h"
 #include "model/tools/KelCustomToolSeries.h"
@@ -86,6 +87,10 @@ class TDrawLineTool : public TKelCustomToolSeries {
   TMethod OnDraggedLine, OnDragLine, OnNewLine, OnSelect, OnSelecting;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   std::unique_ptr<TDrawLines> FLines;

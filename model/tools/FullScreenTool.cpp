@@ -19,4 +19,12 @@ void TFullScreenTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TFullScreenTool::Description() const {
+  return u"Full Screen";
+}
+
+std::u16string TFullScreenTool::LongDescription() const {
+  return u"Show Chart maximized to full screen";
+}
+
 }  // namespace kel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/tools/KelCustomTool.h"
 
@@ -20,6 +21,10 @@ class TFullScreenTool : public TKelCustomTool {
   TMethod OnReset;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 }  // namespace kel

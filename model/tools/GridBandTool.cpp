@@ -38,4 +38,13 @@ void TGridBandTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TGridBandTool::Description() const {
+  return u"Grid Band";
+}
+
+std::u16string TGridBandTool::LongDescription() const {
+  return u"Grid Band tool, use it to display a coloured rectangles (bands) at the grid lines of "
+         u"the specified axis and position.";
+}
+
 }  // namespace kel

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "model/attributes/Brush.h"
 #include "model/attributes/Transparency.h"
@@ -38,6 +39,10 @@ class TGridBandTool : public TKelCustomToolAxis {
   void SetBand2(TGridBandBrush* value) { FBand2->Assign(value); }
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   std::unique_ptr<TGridBandBrush> FBand1;

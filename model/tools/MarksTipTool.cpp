@@ -115,4 +115,13 @@ void TMarksTipTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TMarksTipTool::Description() const {
+  return u"Mark Tips";
+}
+
+std::u16string TMarksTipTool::LongDescription() const {
+  return u"Displays \"tips\" or \"hints\" when the end-user moves or clicks the mouse over a "
+         u"series point.";
+}
+
 }  // namespace kel

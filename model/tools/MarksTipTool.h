@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "model/series/SeriesMarkShape.h"
 #include "model/tools/KelCustomToolSeries.h"
@@ -47,6 +48,10 @@ class TMarksTipTool : public TKelCustomToolSeries {
 
   void LoadState(TReader& reader) override;
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   bool ReadingRecord() const { return ComponentState().Contains(csReading); }

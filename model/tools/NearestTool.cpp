@@ -86,4 +86,12 @@ void TNearestTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TNearestTool::Description() const {
+  return u"Nearest Point";
+}
+
+std::u16string TNearestTool::LongDescription() const {
+  return u"Displays a graphical signal when the mouse is moving near a series point.";
+}
+
 }  // namespace kel

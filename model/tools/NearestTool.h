@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "model/series/SeriesMarkShape.h"
 #include "model/tools/KelCustomToolSeries.h"
@@ -33,6 +34,10 @@ class TNearestTool : public TKelCustomToolSeries {
   TMethod OnChange, OnGetHint;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 
  private:
   std::unique_ptr<TKelPen> FLinePen;

@@ -53,4 +53,12 @@ void TRotateTool::Assign(const TPersistent* source) {
   inherited::Assign(source);
 }
 
+std::u16string TRotateTool::Description() const {
+  return u"Rotate";
+}
+
+std::u16string TRotateTool::LongDescription() const {
+  return u"Allows rotating Chart dragging with mouse button.";
+}
+
 }  // namespace kel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "model/titles/ZoomPanning.h"
 #include "model/tools/KelCustomTool.h"
@@ -26,6 +27,10 @@ class TRotateTool : public TKelCustomTool {
   TMethod OnRotate;
 
   void Assign(const TPersistent* source) override;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 }  // namespace kel

@@ -10,4 +10,20 @@ KEL_PROPERTIES(TDragMarksTool,
 
 KEL_PROPERTIES(TClipSeriesTool, Published({u"Active", u"Series"}))
 
+std::u16string TDragMarksTool::Description() const {
+  return u"Drag Marks";
+}
+
+std::u16string TDragMarksTool::LongDescription() const {
+  return u"Moves Series marks when dragging them with mouse.";
+}
+
+std::u16string TClipSeriesTool::Description() const {
+  return u"Clip Series";
+}
+
+std::u16string TClipSeriesTool::LongDescription() const {
+  return u"Restricts Series painting outside Series associated axes boundaries.";
+}
+
 }  // namespace kel

@@ -2,6 +2,8 @@
 // its axes.
 #pragma once
 
+#include <string>
+
 #include "model/tools/KelCustomToolSeries.h"
 
 namespace kel {
@@ -13,6 +15,10 @@ class TDragMarksTool : public TKelCustomToolSeries {
   explicit TDragMarksTool(TComponent* owner) : TKelCustomToolSeries(owner) {}
 
   TMethod OnDraggedMark, OnDraggingMark;
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 class TClipSeriesTool : public TKelCustomToolSeries {
@@ -20,6 +26,10 @@ class TClipSeriesTool : public TKelCustomToolSeries {
 
  public:
   explicit TClipSeriesTool(TComponent* owner) : TKelCustomToolSeries(owner) {}
+
+  // The tool's texts for galleries and editors.
+  std::u16string Description() const override;
+  std::u16string LongDescription() const override;
 };
 
 }  // namespace kel

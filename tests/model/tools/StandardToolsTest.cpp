@@ -17,6 +17,8 @@
 #include "model/tools/MarksTipTool.h"
 #include "model/tools/NearestTool.h"
 #include "model/tools/RotateTool.h"
+#include "persist/ClassRegistry.h"
+#include "persist/Unicode.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
 #include "tests/model/tools/ToolChartText.h"
@@ -135,6 +137,41 @@ TEST_F(StandardToolsTest, ValuesSetBackToTheTableDefaultAreStillWritten) {
     const std::string text = PropertiesText(*tool);
     EXPECT_NE(text.find(c.line), std::string::npos) << text;
     test::ExpectRoundTrip(c.make, text);
+  }
+}
+
+TEST_F(StandardToolsTest, EachStandardToolDescribesItself) {
+  const struct {
+    const char16_t* className;
+    const char16_t* description;
+  } cases[] = {
+      {u"TCursorTool", u"Cursor"},
+      {u"TDragMarksTool", u"Drag Marks"},
+      {u"TAxisArrowTool", u"Axis Arrows"},
+      {u"TDrawLineTool", u"Draw Line"},
+      {u"TNearestTool", u"Nearest Point"},
+      {u"TColorBandTool", u"Color Band"},
+      {u"TColorLineTool", u"Color Line"},
+      {u"TRotateTool", u"Rotate"},
+      {u"TChartImageTool", u"Image"},
+      {u"TMarksTipTool", u"Mark Tips"},
+      {u"TAnnotationTool", u"Annotation"},
+      {u"TGridBandTool", u"Grid Band"},
+      {u"TAxisScrollTool", u"Axis Scroll"},
+      {u"TRectangleTool", u"Rectangle"},
+      {u"TClipSeriesTool", u"Clip Series"},
+      {u"TFullScreenTool", u"Full Screen"},
+      {u"TRepaintMonitor", u"Repaint Monitor"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Utf16ToUtf8(c.className));
+    const TClassInfo* info = GetClass(c.className);
+    ASSERT_NE(info, nullptr);
+    std::unique_ptr<TComponent> tool(info->CreateComponent(nullptr));
+    const auto* described = dynamic_cast<TKelCustomTool*>(tool.get());
+    ASSERT_NE(described, nullptr);
+    EXPECT_EQ(described->Description(), c.description);
+    EXPECT_FALSE(described->LongDescription().empty());
   }
 }
 
