@@ -151,6 +151,25 @@ class TKelCustomShape : public TKelCustomShapeBrushPen {
   virtual void PrepareShadow(TKelShadow& shadow);
   virtual void PrepareEmboss(TKelEmboss& emboss);
 
+ protected:
+  // Replace the font or shadow that the constructor made, or make the
+  // emboss, with one of a class whose write rules suit the descendant; the
+  // shadow and emboss are prepared as the shape prepares its own.
+  template <class F>
+  void ReplaceFont() {
+    FFont = std::make_unique<F>(OnChange());
+  }
+  template <class S>
+  void ReplaceShadow() {
+    FShadow = std::make_unique<S>(OnChange());
+    PrepareShadow(*FShadow);
+  }
+  template <class E>
+  void ReplaceEmboss() {
+    FEmboss = std::make_unique<E>(OnChange());
+    PrepareEmboss(*FEmboss);
+  }
+
  private:
   void ReadShadowColor(TReader& reader);
 

@@ -10,6 +10,7 @@
 #include "model/functions/FunctionClasses.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
+#include "model/tools/ToolClasses.h"
 
 namespace kel {
 
@@ -24,6 +25,7 @@ void RegisterModelClasses() {
     RegisterFunctionClasses();
     RegisterStandardSeriesGallery();
     RegisterExtendedSeriesClasses();
+    RegisterToolClasses();
   });
 }
 

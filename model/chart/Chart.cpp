@@ -158,6 +158,7 @@ void TCustomChart::ClearChart() {
   ClearContents();
   std::unique_ptr<TComponent> fresh(ClassInfo().CreateComponent(nullptr));
   Assign(fresh.get());
+  HostHintDelays = {};
 }
 
 void TCustomChart::Assign(const TPersistent* source) {

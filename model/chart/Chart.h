@@ -19,6 +19,13 @@ class TChartTitle;
 class TChartWalls;
 class TKelPen;
 
+// The host's tooltip delays in milliseconds. Each chart keeps its own, so
+// that the marks tip tools of one file never change those of another.
+struct THostHintDelays {
+  int32_t MouseDelay = 500;
+  int32_t HideDelay = 2500;
+};
+
 class TCustomChart : public TCustomAxisPanel {
   KEL_CLASS(TCustomChart, TCustomAxisPanel)
 
@@ -66,8 +73,11 @@ class TCustomChart : public TCustomAxisPanel {
 
   // Empties the chart and resets its properties to those of a new chart,
   // keeping its bounds, name, alignment, host settings, zoom wheel, canvas
-  // name and series groups.
+  // name and series groups. The hint delays start again.
   void ClearChart();
+
+  // Used by the marks tip tools that follow the system's hints.
+  THostHintDelays HostHintDelays;
 
   void Assign(const TPersistent* source) override;
   void DefineProperties(TFiler& filer) override;

@@ -41,6 +41,17 @@ class TCustomChartElement : public TComponent {
   // settings: repaints the chart, if any.
   virtual void Repaint();
 
+  // Replace the brush or pen that the constructor made with one of a class
+  // whose write rules suit the descendant; the new one notifies Repaint.
+  template <class B>
+  void ReplaceBrush() {
+    FBrush = std::make_unique<B>([this] { Repaint(); });
+  }
+  template <class P>
+  void ReplacePen() {
+    FPen = std::make_unique<P>([this] { Repaint(); });
+  }
+
   TCustomAxisPanel* FParent = nullptr;
 
  private:
