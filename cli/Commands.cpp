@@ -2,11 +2,13 @@
 
 #include <exception>
 #include <functional>
+#include <new>
 #include <string>
 
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "platform/DirectorySearch.h"
+#include "platform/MessageText.h"
 #include "platform/Path.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"
@@ -24,10 +26,13 @@ bool Attempt(const std::string& path, std::ostream& errors, const std::function<
   try {
     step();
     return true;
+  } catch (const std::bad_alloc&) {
+    errors << EscapeControlCharacters(path) << ": Out of memory\n";
   } catch (const std::exception& failure) {
-    errors << path << ": " << failure.what() << '\n';
-    return false;
+    errors << EscapeControlCharacters(path) << ": " << EscapeControlCharacters(failure.what())
+           << '\n';
   }
+  return false;
 }
 
 void ConvertStream(const std::string& in,

@@ -7,6 +7,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "model/catalogue/Registration.h"
+#include "platform/MessageText.h"
 #include "platform/OptionStore.h"
 
 int main(int argc, char** argv) {
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
   try {
     return kel::RunCommand(kel::ParseCommandLine(arguments), std::cout, std::cerr);
   } catch (const kel::UsageError& error) {
-    std::cerr << "kelconv: " << error.what() << "\nTry 'kelconv --help'.\n";
+    std::cerr << "kelconv: " << kel::EscapeControlCharacters(error.what())
+              << "\nTry 'kelconv --help'.\n";
     return 2;
   }
 }
