@@ -9,9 +9,11 @@
 #include "model/catalogue/Registration.h"
 #include "platform/MessageText.h"
 #include "platform/OptionStore.h"
+#include "platform/TemporaryFiles.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  kel::RemoveTemporaryFilesOnSignals();
   kel::SetUserOptions(kel::LoadUserOptionStore());
   kel::RegisterModelClasses();
   try {

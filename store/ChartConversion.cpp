@@ -54,8 +54,10 @@ ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOpt
     TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
     ReadChartFromStream(chart, input, true);
   }
-  for (const ChartOutput& output : ChartOutputs(*chart, path, options))
-    WriteFileAtomically(output.fileName, output.write);
+  std::vector<StreamReplacement> outputs;
+  for (ChartOutput& output : ChartOutputs(*chart, path, options))
+    outputs.push_back({std::move(output.fileName), std::move(output.write)});
+  WriteFilesAtomically(outputs);
   return {};
 }
 

@@ -41,7 +41,8 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
                                       const ConversionOptions& options);
 
 // Converts the chart file at `path` (the default extension added when the
-// path has none) and writes its ChartOutputs, each atomically. Raises the
+// path has none) and writes its ChartOutputs together: all of them are
+// replaced, or on failure none. Raises the
 // loading, reading or file failure as an exception carrying its message;
 // returns what the reader dropped.
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options);
