@@ -35,7 +35,7 @@ const char* UsageText() {
          "                                each folder, to NAME.txt (and NAME.xml when data\n"
          "                                are wanted and the chart has series)\n"
          "  kelconv to-text IN OUT        a chart file in either form to its text form;\n"
-         "                                OUT may be - for standard output\n"
+         "                                IN and OUT may be - (standard input/output)\n"
          "  kelconv to-binary IN OUT      a chart file in either form to its binary form\n"
          "  kelconv --help | --version\n"
          "\n"

@@ -13,6 +13,7 @@
 #include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
+#include "store/InputStream.h"
 
 namespace kel {
 namespace {
@@ -39,14 +40,14 @@ void ConvertStream(const std::string& in,
                    const std::string& out,
                    std::ostream& standardOutput,
                    const StreamConversion& convert) {
-  TFileStream input(in, fmOpenRead | fmShareDenyWrite);
+  const std::unique_ptr<TStream> input = OpenInputStream(in);
   if (out != kStandardOutput) {
-    WriteFileAtomically(out, [&](TStream& output) { convert(input, output); });
+    WriteFileAtomically(out, [&](TStream& output) { convert(*input, output); });
     return;
   }
   // Standard output gets all of the result or, on failure, nothing.
   TMemoryStream output;
-  convert(input, output);
+  convert(*input, output);
   standardOutput.write(reinterpret_cast<const char*>(output.Memory()), output.Size());
   standardOutput.flush();
   if (!standardOutput) throw EWriteError(kSWriteError);

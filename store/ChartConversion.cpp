@@ -5,6 +5,7 @@
 #include "store/AtomicFileStream.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
+#include "store/InputStream.h"
 #include "store/export/SeriesDataXml.h"
 
 namespace kel {
@@ -51,8 +52,8 @@ ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOpt
   TComponent host(nullptr);
   auto* chart = new TChart(&host);
   {
-    TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
-    ReadChartFromStream(chart, input, true);
+    const std::unique_ptr<TStream> input = OpenInputStream(WithDefaultChartExtension(path));
+    ReadChartFromStream(chart, *input, true);
   }
   std::vector<StreamReplacement> outputs;
   for (ChartOutput& output : ChartOutputs(*chart, path, options))
