@@ -33,8 +33,8 @@ constexpr size_t kRandomDigits = 8;
 // that no one else is writing it or has removed it.
 bool LockedAndStillNamed(int handle, const std::string& name) {
   if (::flock(handle, LOCK_EX | LOCK_NB) != 0) return false;
-  struct stat open {
-  }, named{};
+  struct stat open {};
+  struct stat named {};
   return ::fstat(handle, &open) == 0 && ::lstat(name.c_str(), &named) == 0 &&
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
@@ -101,26 +101,8 @@ class TemporaryFile {
     // Private until it has the mode of the file it replaces.
     struct stat existing {};
     const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? 0600 : 0666;
-    static std::mt19937 random{std::random_device{}()};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      char suffix[16];
-      std::snprintf(suffix, sizeof suffix, "%08x.tmp", static_cast<unsigned>(random()));
-      FName = folder + prefix + suffix;
-      FHandle = ::open(FName.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-      if (FHandle < 0) {
-        if (errno != EEXIST) RaiseFileCreateError(target, errno);
-        continue;
-      }
-      if (LockedAndStillNamed(FHandle, FName)) {
-        FRegistration.emplace(FName);
-        TakeAttributesOfTarget();
-        return;
-      }
-      // Taken for an abandoned one by another process before it was locked.
-      ::close(FHandle);
-      FHandle = -1;
-    }
-    RaiseFileCreateError(target, EEXIST);
+    // Made and registered in one step, so that a signal cannot come between.
+    RunUninterrupted([&] { CreateAndRegister(folder + prefix, mode); });
   }
 
   ~TemporaryFile() {
@@ -141,11 +123,36 @@ class TemporaryFile {
   }
 
  private:
+  // Creates "PREFIX" + eight random hexadecimal digits + ".tmp", locks and
+  // registers it and gives it the attributes of the target.
+  void CreateAndRegister(const std::string& prefix, mode_t mode) {
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      char suffix[16];
+      std::snprintf(suffix, sizeof suffix, "%08x.tmp", static_cast<unsigned>(random()));
+      FName = prefix + suffix;
+      FHandle = ::open(FName.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+      if (FHandle < 0) {
+        if (errno != EEXIST) RaiseFileCreateError(FTarget, errno);
+        continue;
+      }
+      if (LockedAndStillNamed(FHandle, FName)) {
+        FRegistration.emplace(FName);
+        TakeAttributesOfTarget();
+        return;
+      }
+      // Taken for an abandoned one by another process before it was locked.
+      ::close(FHandle);
+      FHandle = -1;
+    }
+    RaiseFileCreateError(FTarget, EEXIST);
+  }
+
   // Gives the temporary file the mode and, where permitted, the owner of the
   // file it replaces; a new file keeps the mode it was made with.
   void TakeAttributesOfTarget() {
-    struct stat target {
-    }, own{};
+    struct stat target {};
+    struct stat own {};
     if (::stat(FTarget.c_str(), &target) != 0 || !S_ISREG(target.st_mode) ||
         ::fstat(FHandle, &own) != 0) {
       return;

@@ -28,9 +28,10 @@ class TemporaryFileRegistration {
   int FSlot;
 };
 
-// Runs `step` (renaming temporary files into place and dropping their
-// registrations) so that the signals above never interrupt it halfway: they
-// are held back on this thread and a handler on another thread waits for it.
+// Runs `step` (making and registering a temporary file, or renaming
+// temporary files into place and dropping their registrations) so that the
+// signals above never interrupt it halfway: they are held back on this
+// thread and a handler on another thread waits for it.
 void RunUninterrupted(const std::function<void()>& step);
 
 }  // namespace kel
