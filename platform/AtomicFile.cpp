@@ -126,7 +126,7 @@ class TemporaryFile {
   // Creates "PREFIX" + eight random hexadecimal digits + ".tmp", locks and
   // registers it and gives it the attributes of the target.
   void CreateAndRegister(const std::string& prefix, mode_t mode) {
-    static std::mt19937 random{std::random_device{}()};
+    thread_local std::mt19937 random{std::random_device{}()};
     for (int attempt = 0; attempt < 100; ++attempt) {
       char suffix[16];
       std::snprintf(suffix, sizeof suffix, "%08x.tmp", static_cast<unsigned>(random()));
