@@ -173,28 +173,48 @@ void WriteLargeChart(const std::string& fileName) {
   WriteChartToStream(*chart, file, true, false);
 }
 
-TEST_F(KelconvFailureTest, ASignalLeavesTheFolderAsItWasAndEndsByThatSignal) {
-  WriteLargeChart(folder / "big.kel");
-  test::WriteFile(folder / "big.txt", "earlier text");
-  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-    SCOPED_TRACE(signal);
+class KelconvSignalTest : public KelconvFailureTest {
+ protected:
+  void SetUp() override {
+    WriteLargeChart(folder / "big.kel");
+    test::WriteFile(folder / "big.txt", "earlier text");
+  }
+
+  // Converts big.kel, sending `signal` as soon as the first temporary file
+  // is there; returns the wait status.
+  int ConvertWithSignal(int signal) {
     const pid_t child = ::fork();
     if (child == 0) {
       ::execl(KEL_CLI_PATH, KEL_CLI_PATH, (folder / "big.kel").c_str(), nullptr);
       ::_exit(127);
     }
-    // Signalled as soon as the first temporary file is there.
     int status = 0;
     while (folder.Names().size() < 3 && ::waitpid(child, &status, WNOHANG) == 0) {
       std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
     ::kill(child, signal);
     ::waitpid(child, &status, 0);
+    return status;
+  }
+};
+
+TEST_F(KelconvSignalTest, ASignalLeavesTheFolderAsItWasAndEndsByThatSignal) {
+  for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(signal);
+    const int status = ConvertWithSignal(signal);
     ASSERT_TRUE(WIFSIGNALED(status)) << status;
     EXPECT_EQ(WTERMSIG(status), signal);
     EXPECT_EQ(folder.Names(), (Names{"big.kel", "big.txt"}));
     EXPECT_EQ(test::ReadFile(folder / "big.txt"), "earlier text");
   }
+}
+
+TEST_F(KelconvSignalTest, TheNextConversionRemovesWhatAKilledOneLeft) {
+  const int status = ConvertWithSignal(SIGKILL);
+  ASSERT_TRUE(WIFSIGNALED(status)) << status;
+  ASSERT_EQ(folder.Names().size(), 3u);
+  EXPECT_EQ(Run("\"$KELCONV\" big.kel").status, 0);
+  EXPECT_EQ(folder.Names(), (Names{"big.kel", "big.txt", "big.xml"}));
 }
 
 }  // namespace
