@@ -22,17 +22,17 @@ struct Slot {
 
 // Enough for every output of a chart on every worker of a batch.
 std::array<Slot, 256> gSlots;
-// Set by the first signal handler; renaming steps that start after it wait
-// for the end of the process instead.
+// Set by the first signal handler; uninterrupted steps that start after it
+// wait for the end of the process instead.
 std::atomic<bool> gEnding{false};
-// The renaming steps running now, which a handler lets finish first.
-std::atomic<int> gRenaming{0};
+// The uninterrupted steps running now, which a handler lets finish first.
+std::atomic<int> gStepsRunning{0};
 
 constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void RemoveTemporaryFilesAndEnd(int signal) {
   gEnding.store(true);
-  while (gRenaming.load() > 0) {
+  while (gStepsRunning.load() > 0) {
     const timespec pause{0, 1'000'000};
     ::nanosleep(&pause, nullptr);
   }
@@ -88,17 +88,17 @@ void RunUninterrupted(const std::function<void()>& step) {
   const sigset_t held = CleanupSignalSet();
   sigset_t previous;
   ::pthread_sigmask(SIG_BLOCK, &held, &previous);
-  gRenaming.fetch_add(1);
+  gStepsRunning.fetch_add(1);
   if (gEnding.load()) {
     // A handler on another thread is removing the temporary files and ends
-    // the process; nothing may be put in place any more.
-    gRenaming.fetch_sub(1);
+    // the process; nothing may be made or put in place any more.
+    gStepsRunning.fetch_sub(1);
     for (;;) ::pause();
   }
   struct Release {
     sigset_t mask;
     ~Release() {
-      gRenaming.fetch_sub(1);
+      gStepsRunning.fetch_sub(1);
       ::pthread_sigmask(SIG_SETMASK, &mask, nullptr);
     }
   } release{previous};
