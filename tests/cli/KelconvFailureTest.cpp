@@ -167,7 +167,8 @@ void WriteLargeChart(const std::string& fileName) {
   series->SetName(u"Series1");
   series->SetParentChart(chart);
   series->BeginUpdate();
-  for (int i = 0; i < 400'000; ++i) series->AddXY(i * 0.5, (i * 7919 % 1000) / 8.0);
+  for (int i = 0; i < 400'000; ++i)
+    series->AddXY(i * 0.5, static_cast<double>(i * 7919LL % 1000) / 8.0);
   series->EndUpdate();
   TFileStream file(fileName, fmCreate);
   WriteChartToStream(*chart, file, true, false);
