@@ -75,6 +75,7 @@ TEST_F(KelconvFailureTest, InputsThatCannotSeekAreReadToTheirEnd) {
   const Case cases[] = {
       {"cat chart.kel | \"$KELCONV\" to-text - out.txt", kChartText},
       {"cat chart.kel | \"$KELCONV\" to-text /dev/stdin out.txt", kChartText},
+      {"bash -c '\"$KELCONV\" to-text <(cat chart.kel) out.txt'", kChartText},
       {"cat chart.kel | \"$KELCONV\" to-binary - b.kel && \"$KELCONV\" to-text b.kel out.txt",
        kChartText},
       {"mkfifo f.kel && (cat chart.kel > f.kel &) && \"$KELCONV\" to-text f.kel out.txt",
