@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "platform/MessageText.h"
 #include "platform/Utf.h"
 
 namespace kel {
@@ -12,7 +13,7 @@ std::u16string FailureMessage(const std::exception_ptr& failure) {
   } catch (const std::bad_alloc&) {
     return u"Out of memory";
   } catch (const std::exception& exception) {
-    return Utf8ToUtf16(exception.what());
+    return Utf8ToUtf16(EscapeControlCharacters(exception.what()));
   } catch (...) {
     return u"Unknown failure";
   }

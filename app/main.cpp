@@ -13,6 +13,7 @@
 #include "app/TForm1.h"
 #include "model/catalogue/Registration.h"
 #include "platform/OptionStore.h"
+#include "platform/TemporaryFiles.h"
 #include "platform/qt/QtClipboard.h"
 #include "store/ChartConversion.h"
 
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // A conversion ended by a signal leaves no temporary files behind.
+  kel::RemoveTemporaryFilesOnSignals();
   // Start-up registrations: the chart reads the user's options, the data
   // exports copy to the system clipboard, and every class a chart file can
   // name is registered before any file is read.

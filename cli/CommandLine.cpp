@@ -59,7 +59,7 @@ const char* UsageText() {
          "                                separated list of xml, text, html, json, xls\n"
          "                                (NAME.xml, .tsv, .html, .json, .xls)\n"
          "  kelconv to-text IN OUT        a chart file in either form to its text form;\n"
-         "                                OUT may be - for standard output\n"
+         "                                IN and OUT may be - (standard input/output)\n"
          "  kelconv to-binary IN OUT      a chart file in either form to its binary form\n"
          "  kelconv --help | --version\n"
          "\n"

@@ -2,15 +2,18 @@
 
 #include <exception>
 #include <functional>
+#include <new>
 #include <string>
 
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "platform/DirectorySearch.h"
+#include "platform/MessageText.h"
 #include "platform/Path.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
+#include "store/InputStream.h"
 
 namespace kel {
 namespace {
@@ -24,24 +27,27 @@ bool Attempt(const std::string& path, std::ostream& errors, const std::function<
   try {
     step();
     return true;
+  } catch (const std::bad_alloc&) {
+    errors << EscapeControlCharacters(path) << ": Out of memory\n";
   } catch (const std::exception& failure) {
-    errors << path << ": " << failure.what() << '\n';
-    return false;
+    errors << EscapeControlCharacters(path) << ": " << EscapeControlCharacters(failure.what())
+           << '\n';
   }
+  return false;
 }
 
 void ConvertStream(const std::string& in,
                    const std::string& out,
                    std::ostream& standardOutput,
                    const StreamConversion& convert) {
-  TFileStream input(in, fmOpenRead | fmShareDenyWrite);
+  const std::unique_ptr<TStream> input = OpenInputStream(in);
   if (out != kStandardOutput) {
-    WriteFileAtomically(out, [&](TStream& output) { convert(input, output); });
+    WriteFileAtomically(out, [&](TStream& output) { convert(*input, output); });
     return;
   }
   // Standard output gets all of the result or, on failure, nothing.
   TMemoryStream output;
-  convert(input, output);
+  convert(*input, output);
   standardOutput.write(reinterpret_cast<const char*>(output.Memory()), output.Size());
   standardOutput.flush();
   if (!standardOutput) throw EWriteError(kSWriteError);

@@ -75,6 +75,8 @@ class TReader : public TFiler {
   // null. Returns null when the record was skipped after a routed error.
   TComponent* ReadComponent(TComponent* component);
   // The property entries and the children of a record, after its header.
+  // Records nested deeper than kMaxStreamNesting (the root counting as one)
+  // raise EReadError "Nesting too deep", which is not routed.
   void ReadComponentBody(TComponent& component);
   // One property entry (a possibly dotted name and its value) into instance.
   void ReadPropertyEntry(TPersistent& instance);
@@ -139,6 +141,9 @@ class TReader : public TFiler {
   std::vector<TComponent*>* FLoaded = nullptr;
   std::u16string FPropName;
   bool FCanHandleExcepts = false;
+  // The records being read, one inside the other; bounded so that a stream
+  // of nested records cannot exhaust the stack.
+  int FComponentDepth = 0;
   // The bytes of a binary entry, handed to its reader; kept for the next
   // entry, so that large ones do not take fresh memory each time.
   TMemoryStream FBinaryData;

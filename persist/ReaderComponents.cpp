@@ -11,6 +11,7 @@
 #include "persist/Exceptions.h"
 #include "persist/IntegerIdents.h"
 #include "persist/NameCompare.h"
+#include "persist/NestingGuard.h"
 #include "persist/PendingReferences.h"
 #include "persist/Reader.h"
 #include "persist/ScopeRestore.h"
@@ -116,6 +117,7 @@ void TReader::ReadRootRecord(TComponent& root) {
 }
 
 void TReader::ReadComponentBody(TComponent& component) {
+  const TNestingGuard guard(FComponentDepth, [] { throw EReadError(kSNestingTooDeep); });
   const bool outermost = FFixups == nullptr;
   if (outermost) FFixups = std::make_unique<TFixupList>();
   struct TDropFixups {

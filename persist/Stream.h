@@ -100,6 +100,9 @@ class TFileStream : public TStream {
   int64_t Seek(int64_t offset, TSeekOrigin origin) override;
 
   const std::string& FileName() const { return FFileName; }
+  // The system's error (an errno value) of the last failed write or close;
+  // 0 when none failed.
+  int LastWriteError() const { return FFile.LastWriteError(); }
   // Closes the file, raising EWriteError "Stream write error" when the system
   // reports that written data could not be stored.
   void Close();

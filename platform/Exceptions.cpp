@@ -24,4 +24,8 @@ void RaiseFileCreateError(const std::string& fileName, int error) {
   throw EFCreateError("Cannot create file \"" + FullPath(fileName) + "\". " + std::strerror(error));
 }
 
+void RaiseFileWriteError(const std::string& fileName, int error) {
+  throw EFWriteError("Cannot write file \"" + FullPath(fileName) + "\": " + std::strerror(error));
+}
+
 }  // namespace kel

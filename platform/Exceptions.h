@@ -24,6 +24,7 @@ class Exception : public std::runtime_error {
 KEL_DECLARE_EXCEPTION(EStreamError, Exception);
 KEL_DECLARE_EXCEPTION(EFOpenError, EStreamError);
 KEL_DECLARE_EXCEPTION(EFCreateError, EStreamError);
+KEL_DECLARE_EXCEPTION(EFWriteError, EStreamError);
 
 // The failures of opening and creating a file: EFOpenError
 // "Cannot open file "%s". %s" and EFCreateError "Cannot create file "%s". %s",
@@ -31,5 +32,7 @@ KEL_DECLARE_EXCEPTION(EFCreateError, EStreamError);
 // errno value).
 [[noreturn]] void RaiseFileOpenError(const std::string& fileName, int error);
 [[noreturn]] void RaiseFileCreateError(const std::string& fileName, int error);
+// The failure of writing a file: EFWriteError "Cannot write file "%s": %s".
+[[noreturn]] void RaiseFileWriteError(const std::string& fileName, int error);
 
 }  // namespace kel

@@ -60,7 +60,10 @@ int64_t File::Write(const void* buffer, int64_t count) {
   while (done < count) {
     const ssize_t n = ::write(FHandle, bytes + done, static_cast<size_t>(count - done));
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n <= 0) {
+      FLastWriteError = n < 0 ? errno : ENOSPC;
+      break;
+    }
     done += n;
   }
   return done;
@@ -76,7 +79,9 @@ int64_t File::Seek(int64_t offset, Origin origin) {
 
 bool File::Close() {
   const int handle = std::exchange(FHandle, -1);
-  return handle < 0 || ::close(handle) == 0;
+  if (handle < 0 || ::close(handle) == 0) return true;
+  FLastWriteError = errno;
+  return false;
 }
 
 }  // namespace kel

@@ -40,8 +40,13 @@ class File {
   // system reports that written data could not be stored.
   bool Close();
 
+  // The system's error (an errno value) of the last write or close that
+  // failed; 0 when none did.
+  int LastWriteError() const { return FLastWriteError; }
+
  private:
   int FHandle = -1;
+  int FLastWriteError = 0;
 };
 
 }  // namespace kel

@@ -1,15 +1,19 @@
 #include "store/ChartConversion.h"
 
 #include <algorithm>
+#include <exception>
 
 #include "model/chart/Chart.h"
+#include "persist/Exceptions.h"
 #include "platform/Path.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartFile.h"
 #include "store/ChartStore.h"
+#include "store/InputStream.h"
 #include "store/export/ExportData.h"
 
 namespace kel {
+
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
   // Only the file name's own extension is replaced, never a dot in a folder
   // name or an earlier dot of the base name.
@@ -34,6 +38,9 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
       outputs.push_back({ChartOutputName(path, std::string(info.Extension)),
                          [&chart, format = info.Format](TStream& stream) {
                            CreateConverterExport(chart, format)->SaveToStream(stream);
+                         },
+                         [&chart, format = info.Format] {
+                           CreateConverterExport(chart, format)->CheckExportable();
                          }});
     }
   }
@@ -46,11 +53,24 @@ ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOpt
   TComponent host(nullptr);
   auto* chart = new TChart(&host);
   {
-    TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
-    ReadChartFromStream(chart, input, true);
+    const std::unique_ptr<TStream> input = OpenInputStream(WithDefaultChartExtension(path));
+    ReadChartFromStream(chart, *input, true);
   }
-  for (const ChartOutput& output : ChartOutputs(*chart, path, options))
-    WriteFileAtomically(output.fileName, output.write);
+  // A document the chart does not fit is left out; the others are still
+  // written, together, and the first refusal is the file's failure.
+  std::vector<StreamReplacement> outputs;
+  std::exception_ptr refused;
+  for (ChartOutput& output : ChartOutputs(*chart, path, options)) {
+    try {
+      if (output.check) output.check();
+    } catch (const Exception&) {
+      if (!refused) refused = std::current_exception();
+      continue;
+    }
+    outputs.push_back({std::move(output.fileName), std::move(output.write)});
+  }
+  WriteFilesAtomically(outputs);
+  if (refused) std::rethrow_exception(refused);
   return {};
 }
 

@@ -34,21 +34,26 @@ using ConversionWarnings = std::vector<std::string>;
 struct ChartOutput {
   std::string fileName;
   std::function<void(TStream&)> write;
+  // Raises, before anything is written, when the chart does not fit this
+  // document's format at all; none when it always does.
+  std::function<void()> check;
 };
 
 // The files a conversion of the chart loaded from `path` writes, in order:
 // ChartOutputName(path, "txt") with the text form and, when the options
 // include data and the chart has series, one document of the values per
-// export format, in the order of ExportFormats() (the spreadsheet, which a
-// large chart can fail, last), named with the format's extension.
+// export format, in the order of ExportFormats(), named with the format's
+// extension.
 std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
                                       const std::string& path,
                                       const ConversionOptions& options);
 
 // Converts the chart file at `path` (the default extension added when the
-// path has none) and writes its ChartOutputs, each atomically. Raises the
-// loading, reading or file failure as an exception carrying its message;
-// returns what the reader dropped.
+// path has none) and writes its ChartOutputs together: all of them are
+// replaced, or on failure none. A document the chart does not fit (its
+// check raises) is left out and its failure raised after the others are
+// written. Raises the loading, reading or file failure as an exception
+// carrying its message; returns what the reader dropped.
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options);
 
 }  // namespace kel

@@ -89,6 +89,9 @@ class TKelExportData : public TPersistent {
   virtual void SaveToFile(const std::string& fileName);
   // The UTF-16 little-endian byte-order mark and AsString in that encoding.
   virtual void SaveToStream(TStream& stream);
+  // Raises when the data cannot be put in this document at all (more than
+  // its format holds), before anything is written; nothing by default.
+  virtual void CheckExportable() {}
 
  private:
   std::unique_ptr<TEncoding> FFileEncoding;

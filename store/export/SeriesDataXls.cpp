@@ -150,7 +150,7 @@ TSeriesDataXLS::TSeriesDataXLS(TCustomChart* chart, TChartSeries* series)
 TSeriesDataXLS::TSeriesDataXLS(TCustomChart* chart, TChartSeries* series, const Locale& locale)
     : TSeriesData(chart, series, locale) {}
 
-void TSeriesDataXLS::SaveToStream(TStream& stream) {
+TExportColumns TSeriesDataXLS::SheetColumns() {
   ComputeUnionFormat();
   TExportColumns columns;
   if (IncludeIndex) columns.AddIndex();
@@ -164,6 +164,16 @@ void TSeriesDataXLS::SaveToStream(TStream& stream) {
     throw EConvertError("Too many columns for a spreadsheet: " + std::to_string(columns.Count()) +
                         " (at most " + std::to_string(kMaxColumns) + ")");
   }
+  return columns;
+}
+
+void TSeriesDataXLS::CheckExportable() {
+  SheetColumns();
+}
+
+void TSeriesDataXLS::SaveToStream(TStream& stream) {
+  const TExportColumns columns = SheetColumns();
+  const int rows = LineCount();
 
   TSheetWriter sheet(*this, stream);
   sheet.Bytes(kBeginOfFile, sizeof kBeginOfFile);

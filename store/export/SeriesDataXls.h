@@ -8,6 +8,7 @@
 // rather than writing a sheet whose cells wrap around.
 #pragma once
 
+#include "store/export/ExportColumns.h"
 #include "store/export/ExportData.h"
 
 namespace kel {
@@ -24,10 +25,17 @@ class TSeriesDataXLS : public TSeriesData {
   static constexpr int kMaxColumns = 256;
 
   // Raises EConvertError "Too many rows for a spreadsheet: N (at most
-  // 65536)" or "Too many columns for a spreadsheet: N (at most 256)" before
-  // writing anything, and the number conversion's EConvertError when a value
-  // format gives a text that is not a plain number.
+  // 65536)" or "Too many columns for a spreadsheet: N (at most 256)" when
+  // the data do not fit a sheet.
+  void CheckExportable() override;
+  // Raises CheckExportable's errors before writing anything, and the number
+  // conversion's EConvertError when a value format gives a text that is not
+  // a plain number.
   void SaveToStream(TStream& stream) override;
+
+ private:
+  // The sheet's columns, after checking that the data fit a sheet.
+  TExportColumns SheetColumns();
 };
 
 }  // namespace kel

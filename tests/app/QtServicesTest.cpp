@@ -120,6 +120,8 @@ TEST(ApplicationFailureTest, FailureMessageOfEachKind) {
   } cases[] = {
       {"kel", std::make_exception_ptr(Exception("Empty *.kel file")), u"Empty *.kel file"},
       {"std", std::make_exception_ptr(std::runtime_error("Grüße")), u"Grüße"},
+      {"control characters", std::make_exception_ptr(Exception("Class T\nX\x01 not found")),
+       u"Class T\\nX\\x01 not found"},
       {"memory", std::make_exception_ptr(std::bad_alloc()), u"Out of memory"},
       {"other", std::make_exception_ptr(42), u"Unknown failure"},
   };

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/persist/HexBytes.h"
+#include "tests/cli/SmallChart.h"
 #include "tests/platform/TempFolder.h"
 
 namespace kel {
@@ -46,17 +46,9 @@ class KelconvTest : public ::testing::Test {
   test::TempFolder folder;
 };
 
-std::string BinaryChart() {
-  const std::vector<uint8_t> bytes = test::Hex(
-      "60 30 57 01 54 50 46 30 06 54 43 68 61 72 74 00"
-      "05 57 69 64 74 68 03 90 01 00 00");
-  return {bytes.begin(), bytes.end()};
-}
-const char* const kChartText = "object TChart\r\n  Width = 400\r\nend\r\n";
-// The same chart converted through the chart: its bounds, canvas and palette.
-const char* const kConvertedText =
-    "object TChart\r\n  Left = 0\r\n  Top = 0\r\n  Width = 400\r\n  Height = 250\r\n"
-    "  DefaultCanvas = 'TGDIPlusCanvas'\r\n  ColorPaletteIndex = 13\r\nend\r\n";
+using test::BinaryChart;
+using test::kChartText;
+using test::kConvertedText;
 
 TEST_F(KelconvTest, HelpAndVersion) {
   const Outcome help = Kelconv({"--help"});

@@ -233,6 +233,43 @@ TEST_F(ReaderComponents, AnErrorInAChildsBodyDestroysTheChildAndEndsTheRead) {
   EXPECT_EQ(root.Components(0)->Name(), u"Series1");
 }
 
+// A root record with `depth` records in all, each child inside the one
+// before it.
+std::vector<uint8_t> NestedRecords(int depth) {
+  TMemoryStream stream;
+  {
+    TWriter w(stream, kDefaultFilerBufferSize);
+    w.WriteSignature();
+    w.WriteUTF8Str(u"TTestRoot");
+    w.WriteUTF8Str(u"");
+    w.WriteListEnd();
+    for (int level = 1; level < depth; ++level) {
+      w.WriteUTF8Str(u"TTestSeries");
+      w.WriteUTF8Str(u"");
+      w.WriteListEnd();
+    }
+    for (int level = 0; level < depth; ++level) w.WriteListEnd();
+  }
+  return stream.TakeBytes();
+}
+
+TEST_F(ReaderComponents, NestingDeeperThanTheTextFormAllowsEndsTheRead) {
+  EXPECT_EQ(ReadRoot(root, NestedRecords(kMaxStreamNesting)).errors, Strings{});
+  EXPECT_EQ(root.ComponentCount(), kMaxStreamNesting - 1);
+  // Not routed: the tolerant reader stops too, however deep the stream goes.
+  for (const int depth : {kMaxStreamNesting + 1, 30000}) {
+    SCOPED_TRACE(depth);
+    TTestRoot deep{nullptr};
+    try {
+      ReadRoot(deep, NestedRecords(depth));
+      ADD_FAILURE() << "read without error";
+    } catch (const EReadError& error) {
+      EXPECT_STREQ(error.what(), "Nesting too deep");
+    }
+    EXPECT_EQ(deep.ComponentCount(), 0);
+  }
+}
+
 TEST_F(ReaderComponents, ReferencesAreResolvedAfterTheWholeRecord) {
   EXPECT_EQ(Read(Root("Master = Series2\n"  // a child read later
                       "object Series1: TTestSeries\n  Source = Series2.Owner\nend\n"

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <stdexcept>
 
@@ -77,6 +81,29 @@ TEST_F(AtomicFileStreamTest, TargetThatIsAFolderRaisesTheCreateErrorAndLeavesNoT
     EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + target + "\". Is a directory");
   }
   EXPECT_EQ(folder.Names(), std::vector<std::string>{"out.txt"});
+}
+
+TEST_F(AtomicFileStreamTest, AWriteTheSystemRefusesNamesTheOutputAndTheReason) {
+  // Past the file-size limit, as on a full disk, the system refuses the
+  // write; run in a child process that keeps the limit to itself.
+  const std::string target = folder / "out.txt";
+  const std::string report = folder / "report";
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    try {
+      WriteFileAtomically(target, [](TStream& s) { WriteText(s, std::string(10000, 'x')); });
+    } catch (const EFWriteError& e) {
+      test::WriteFile(report, e.what());
+    }
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  EXPECT_EQ(test::ReadFile(report), "Cannot write file \"" + target + "\": File too large");
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"report"});
 }
 
 }  // namespace
