@@ -9,6 +9,7 @@
 
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
+#include "platform/Locale.h"
 #include "platform/Utf.h"
 #include "store/export/ExportColumns.h"
 #include "store/export/TextEncoding.h"
