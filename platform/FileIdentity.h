@@ -1,0 +1,12 @@
+// Whether two paths lead to one file, by its device and inode, so that a link
+// or another spelling of the path is recognised too.
+#pragma once
+
+#include <string>
+
+namespace kel {
+
+// True when both paths exist and name the same file (links followed).
+bool AreSameFile(const std::string& first, const std::string& second);
+
+}  // namespace kel
