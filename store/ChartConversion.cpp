@@ -1,6 +1,12 @@
 #include "store/ChartConversion.h"
 
+#include <stdlib.h>
+
+#include <memory>
+
 #include "model/chart/Chart.h"
+#include "platform/Exceptions.h"
+#include "platform/FileIdentity.h"
 #include "platform/Path.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartFile.h"
@@ -20,6 +26,10 @@ void WriteSeriesXml(TCustomChart& chart, TStream& stream) {
   exporter.SaveToStream(stream);
 }
 
+[[noreturn]] void RefuseOutput(const std::string& output, const std::string& reason) {
+  throw EFCreateError("Cannot write file \"" + output + "\": " + reason);
+}
+
 }  // namespace
 
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
@@ -28,6 +38,13 @@ std::string ChartOutputName(const std::string& path, const std::string& extensio
   const PathParts parts = SplitPath(path, kAnyPlatformSeparators);
   const std::string_view stem = parts.name.substr(0, parts.name.rfind('.'));
   return std::string(parts.folder) + std::string(stem) + "." + extension;
+}
+
+std::vector<std::string> PossibleChartOutputNames(const std::string& path,
+                                                  const ConversionOptions& options) {
+  std::vector<std::string> names{ChartOutputName(path, "txt")};
+  if (options.includeData) names.push_back(ChartOutputName(path, "xml"));
+  return names;
 }
 
 std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
@@ -48,15 +65,48 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options) {
   // The chart belongs to a host component for the length of one file, as it
   // would to a window: references to its children are written relative to it.
+  const std::string inputName = WithDefaultChartExtension(path);
+  for (const std::string& output : PossibleChartOutputNames(path, options)) {
+    if (AreSameFile(inputName, output)) RefuseOutput(output, "it is the input file");
+  }
   TComponent host(nullptr);
   auto* chart = new TChart(&host);
   {
-    TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
+    TFileStream input(inputName, fmOpenRead | fmShareDenyWrite);
     ReadChartFromStream(chart, input, true);
   }
   for (const ChartOutput& output : ChartOutputs(*chart, path, options))
     WriteFileAtomically(output.fileName, output.write);
   return {};
+}
+
+void BatchOutputClaims::Claim(const std::string& path, const ConversionOptions& options) {
+  // The input is claimed even when its outputs are refused: no later output
+  // may replace it. Its own outputs are refused by its conversion.
+  const std::string inputKey = Key(WithDefaultChartExtension(path));
+  FClaims.try_emplace(inputKey, Claimant{path, inputKey, true});
+  std::vector<std::string> keys;
+  for (const std::string& output : PossibleChartOutputNames(path, options)) {
+    keys.push_back(Key(output));
+    const auto earlier = FClaims.find(keys.back());
+    if (earlier == FClaims.end() || earlier->second.inputKey == inputKey) continue;
+    RefuseOutput(output,
+                 (earlier->second.asInput ? "it is the input \"" : "it is written from \"") +
+                     earlier->second.path + "\"");
+  }
+  for (const std::string& key : keys) FClaims.try_emplace(key, Claimant{path, inputKey, false});
+}
+
+std::string BatchOutputClaims::Key(const std::string& path) {
+  const PathParts parts = SplitPath(path);
+  const std::string folder(parts.folder.empty() ? "." : parts.folder);
+  auto [resolved, isNew] = FResolvedFolders.try_emplace(folder);
+  if (isNew) {
+    const std::unique_ptr<char, decltype(&::free)> real(::realpath(folder.c_str(), nullptr),
+                                                        &::free);
+    resolved->second = real ? real.get() : folder;
+  }
+  return JoinPath(resolved->second, parts.name);
 }
 
 }  // namespace kel
