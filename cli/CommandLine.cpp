@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 
 namespace kel {
 namespace {
@@ -27,20 +28,37 @@ CLI::App* AddStreamConversion(CLI::App& app,
   return command;
 }
 
+// The N of -j N: a whole number of at least 1.
+unsigned ParseJobs(const std::string& text) {
+  unsigned jobs = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+  if (error != std::errc() || end != text.data() + text.size() || jobs == 0)
+    throw UsageError("-j needs a whole number of at least 1, not '" + text + "'");
+  return jobs;
+}
+
 }  // namespace
 
 const char* UsageText() {
   return "Usage:\n"
-         "  kelconv [--no-data] PATH...   convert each chart file, and every *.kel file of\n"
+         "  kelconv [OPTIONS] PATH...     convert each chart file, and every *.kel file of\n"
          "                                each folder, to NAME.txt (and NAME.xml when data\n"
          "                                are wanted and the chart has series)\n"
+         "    --no-data                   no series values: no Data blocks, no XML\n"
+         "    -j, --jobs N                convert N files at once (default: the\n"
+         "                                processors available)\n"
+         "    --files-from FILE           convert the paths listed in FILE, one a line\n"
+         "                                (- for standard input)\n"
+         "    -0                          the listed paths are separated by NUL bytes\n"
+         "    --quiet                     no progress line on a terminal\n"
          "  kelconv to-text IN OUT        a chart file in either form to its text form;\n"
          "                                OUT may be - for standard output\n"
          "  kelconv to-binary IN OUT      a chart file in either form to its binary form\n"
          "  kelconv --help | --version\n"
          "\n"
          "Exit status: 0 when everything converted, 1 when any input failed, 2 for a\n"
-         "usage error. Each failure is reported as one line PATH: MESSAGE.\n";
+         "usage error. Each failure is reported as one line PATH: MESSAGE, in the\n"
+         "order of the inputs.\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -49,6 +67,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   bool help = false;
   bool version = false;
   bool noData = false;
+  bool nulSeparated = false;
+  std::string jobs;
 
   CLI::App app("kelconv");
   app.set_help_flag();  // the usage text is our own
@@ -56,6 +76,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.add_flag("--help", help);
   app.add_flag("--version", version);
   app.add_flag("--no-data", noData);
+  app.add_option("-j,--jobs", jobs);
+  app.add_option("--files-from", line.filesFrom);
+  app.add_flag("-0", nulSeparated);
+  app.add_flag("--quiet", line.quiet);
   app.add_option("PATH", line.paths);
   std::vector<std::string> streamPaths;
   CLI::App* toText = AddStreamConversion(app, "to-text", streamPaths);
@@ -66,9 +90,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
     app.parse(reversed);
-  } catch (const CLI::ParseError&) {
-    // Only a stream conversion with more or fewer paths gets here.
-    throw UsageError(arguments.front() + " needs IN and OUT");
+  } catch (const CLI::ParseError& error) {
+    // A stream conversion with more or fewer paths, or an option without
+    // its value.
+    if (toText->parsed() || toBinary->parsed())
+      throw UsageError(arguments.front() + " needs IN and OUT");
+    throw UsageError(error.what());
   }
   if (help || version) {
     if (arguments.size() > 1)
@@ -79,7 +106,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   for (const CLI::App* command : {&app, toText, toBinary}) RefuseExtras(*command);
   if (toText->parsed() || toBinary->parsed()) {
     if (streamPaths.size() != 2) throw UsageError(arguments.front() + " needs IN and OUT");
-    if (noData || !line.paths.empty())
+    if (noData || !line.paths.empty() || !jobs.empty() || !line.filesFrom.empty() || nulSeparated ||
+        line.quiet)
       throw UsageError("to-text and to-binary take only IN and OUT");
     line.paths = std::move(streamPaths);
     line.command = toText->parsed() ? Command::ToText : Command::ToBinary;
@@ -87,7 +115,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   }
   line.command = Command::Convert;
   line.conversion.includeData = !noData;
-  if (line.paths.empty()) throw UsageError("no input given");
+  if (!jobs.empty()) line.jobs = ParseJobs(jobs);
+  if (nulSeparated && line.filesFrom.empty()) throw UsageError("-0 needs --files-from");
+  line.listSeparator = nulSeparated ? '\0' : '\n';
+  if (line.paths.empty() && line.filesFrom.empty()) throw UsageError("no input given");
   return line;
 }
 
