@@ -7,6 +7,7 @@
 
 #include "model/chart/Chart.h"
 #include "model/standard/LineSeries.h"
+#include "store/ChartStore.h"
 
 namespace kel::bench {
 
@@ -23,6 +24,17 @@ inline void AddLineSeries(TChart& chart, int pointsPerSeries) {
     }
     series->EndUpdate();
   }
+}
+
+// Saves a chart of the line series as a binary chart file at `path`, the
+// values inside the component stream.
+inline void WriteLineSeriesChartFile(const std::string& path, int pointsPerSeries) {
+  TChart chart(nullptr);
+  AddLineSeries(chart, pointsPerSeries);
+  for (int s = 0; s < chart.SeriesCount(); ++s) {
+    static_cast<TChartSeries&>(chart.Series(s)->SeriesComponent()).ManualData = true;
+  }
+  WriteChartToFile(chart, path, true, false);
 }
 
 }  // namespace kel::bench

@@ -16,8 +16,6 @@
 
 #include "bench/LineSeriesChart.h"
 #include "model/catalogue/Registration.h"
-#include "model/chart/Chart.h"
-#include "store/ChartStore.h"
 
 namespace {
 
@@ -26,15 +24,6 @@ struct TRun {
   double CpuSeconds = 0;
   long PeakKb = 0;
 };
-
-void BuildChartFile(const std::string& path, int pointsPerSeries) {
-  kel::TChart chart(nullptr);
-  kel::bench::AddLineSeries(chart, pointsPerSeries);
-  for (int s = 0; s < chart.SeriesCount(); ++s) {
-    static_cast<kel::TChartSeries&>(chart.Series(s)->SeriesComponent()).ManualData = true;
-  }
-  kel::WriteChartToFile(chart, path, true, false);
-}
 
 // Runs kelconv on path in a child process; its peak resident memory comes
 // from the child's own resource usage.
@@ -81,7 +70,7 @@ TMeasure Measure(const std::string& kelconv,
                  const std::filesystem::path& folder,
                  int pointsPerSeries) {
   const std::string base = (folder / ("scale" + std::to_string(pointsPerSeries))).string();
-  BuildChartFile(base + ".kel", pointsPerSeries);
+  kel::bench::WriteLineSeriesChartFile(base + ".kel", pointsPerSeries);
   // Best of three runs against the noise of a shared machine; each run
   // writes its outputs anew, as a first conversion does.
   TMeasure measure;
