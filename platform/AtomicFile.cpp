@@ -22,7 +22,8 @@ std::string ReserveTemporaryFile(const std::string& fileName) {
   const PathParts parts = SplitPath(fileName);
   const std::string folder(parts.folder);
   const std::string base(parts.name.substr(0, kMaxBaseInTemporaryName));
-  static std::mt19937 random{std::random_device{}()};
+  // One engine per thread: the workers of a batch reserve names at once.
+  thread_local std::mt19937 random{std::random_device{}()};
   for (int attempt = 0; attempt < 100; ++attempt) {
     char suffix[16];
     std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(random()));
