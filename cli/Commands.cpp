@@ -8,6 +8,7 @@
 
 #include "cli/BatchInputs.h"
 #include "cli/BatchRunner.h"
+#include "cli/FileReport.h"
 #include "cli/PathList.h"
 #include "cli/ProgressLine.h"
 #include "persist/Exceptions.h"
@@ -30,7 +31,7 @@ bool Attempt(const std::string& path, std::ostream& errors, const std::function<
     step();
     return true;
   } catch (const std::exception& failure) {
-    errors << path << ": " << failure.what() << '\n';
+    PrintFileReport(errors, path, {{}, failure.what()});
     return false;
   }
 }
