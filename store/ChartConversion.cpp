@@ -63,12 +63,13 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
 }
 
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options) {
-  // The chart belongs to a host component for the length of one file, as it
-  // would to a window: references to its children are written relative to it.
   const std::string inputName = WithDefaultChartExtension(path);
   for (const std::string& output : PossibleChartOutputNames(path, options)) {
-    if (AreSameFile(inputName, output)) RefuseOutput(output, "it is the input file");
+    // The output first: it is usually missing, which one call tells.
+    if (AreSameFile(output, inputName)) RefuseOutput(output, "it is the input file");
   }
+  // The chart belongs to a host component for the length of one file, as it
+  // would to a window: references to its children are written relative to it.
   TComponent host(nullptr);
   auto* chart = new TChart(&host);
   {
