@@ -3,10 +3,12 @@
 // Y, and whose Y values repeat every thousand points.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "model/chart/Chart.h"
 #include "model/standard/LineSeries.h"
+#include "store/ChartStore.h"
 
 namespace kel::bench {
 
@@ -23,6 +25,24 @@ inline void AddLineSeries(TChart& chart, int pointsPerSeries) {
     }
     series->EndUpdate();
   }
+}
+
+// Saves the chart `build` fills as a binary chart file at `path`, the values
+// inside the component stream.
+inline void WriteBuiltChartFile(const std::string& path,
+                                const std::function<void(TChart&)>& build) {
+  TChart chart(nullptr);
+  build(chart);
+  for (int s = 0; s < chart.SeriesCount(); ++s) {
+    static_cast<TChartSeries&>(chart.Series(s)->SeriesComponent()).ManualData = true;
+  }
+  WriteChartToFile(chart, path, true, false);
+}
+
+// A chart of the line series saved by WriteBuiltChartFile.
+inline void WriteLineSeriesChartFile(const std::string& path, int pointsPerSeries) {
+  WriteBuiltChartFile(path,
+                      [pointsPerSeries](TChart& chart) { AddLineSeries(chart, pointsPerSeries); });
 }
 
 }  // namespace kel::bench

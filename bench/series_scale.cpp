@@ -36,15 +36,6 @@ struct TRun {
 
 using TChartBuilder = std::function<void(kel::TChart&)>;
 
-void BuildChartFile(const std::string& path, const TChartBuilder& build) {
-  kel::TChart chart(nullptr);
-  build(chart);
-  for (int s = 0; s < chart.SeriesCount(); ++s) {
-    static_cast<kel::TChartSeries&>(chart.Series(s)->SeriesComponent()).ManualData = true;
-  }
-  kel::WriteChartToFile(chart, path, true, false);
-}
-
 // Runs kelconv on path in a child process; its peak resident memory comes
 // from the child's own resource usage.
 TRun RunKelconv(const std::string& kelconv, const std::string& path) {
@@ -90,9 +81,7 @@ TMeasure Measure(const std::string& kelconv,
                  const std::filesystem::path& folder,
                  int pointsPerSeries) {
   const std::string base = (folder / ("scale" + std::to_string(pointsPerSeries))).string();
-  BuildChartFile(base + ".kel", [pointsPerSeries](kel::TChart& chart) {
-    kel::bench::AddLineSeries(chart, pointsPerSeries);
-  });
+  kel::bench::WriteLineSeriesChartFile(base + ".kel", pointsPerSeries);
   // Best of three runs against the noise of a shared machine; each run
   // writes its outputs anew, as a first conversion does.
   TMeasure measure;
@@ -178,7 +167,7 @@ void CompareCharts(const std::string& kelconv, const std::filesystem::path& fold
   };
   for (size_t c = 0; c < charts.size(); ++c) {
     charts[c].Path = (folder / ("compared" + std::to_string(c))).string();
-    BuildChartFile(charts[c].Path + ".kel", charts[c].Build);
+    kel::bench::WriteBuiltChartFile(charts[c].Path + ".kel", charts[c].Build);
     charts[c].Best.Seconds = 1e30;
   }
   for (int round = 0; round < 5; ++round) {

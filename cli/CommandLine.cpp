@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <charconv>
 #include <optional>
 
 namespace kel {
@@ -46,25 +47,40 @@ std::vector<TExportFormat> ExportFormatList(const std::string& list) {
   }
 }
 
+// The N of -j N: a whole number of at least 1.
+unsigned ParseJobs(const std::string& text) {
+  unsigned jobs = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+  if (error != std::errc() || end != text.data() + text.size() || jobs == 0)
+    throw UsageError("-j needs a whole number of at least 1, not '" + text + "'");
+  return jobs;
+}
+
 }  // namespace
 
 const char* UsageText() {
   return "Usage:\n"
-         "  kelconv [--no-data] PATH...   convert each chart file, and every *.kel file of\n"
+         "  kelconv [OPTIONS] PATH...     convert each chart file, and every *.kel file of\n"
          "                                each folder, to NAME.txt (and NAME.xml when data\n"
          "                                are wanted and the chart has series)\n"
-         "  kelconv --export FORMATS PATH...\n"
-         "                                the same, with one document of the values per\n"
-         "                                format instead of NAME.xml; FORMATS is a comma-\n"
-         "                                separated list of xml, text, html, json, xls\n"
-         "                                (NAME.xml, .tsv, .html, .json, .xls)\n"
+         "    --no-data                   no series values: no Data blocks, no XML\n"
+         "    --export FORMATS            the documents of the values, instead of NAME.xml:\n"
+         "                                a comma-separated list of xml, text, html, json,\n"
+         "                                xls (NAME.xml, .tsv, .html, .json, .xls)\n"
+         "    -j, --jobs N                convert N files at once (default: the\n"
+         "                                processors available)\n"
+         "    --files-from FILE           convert the paths listed in FILE, one a line\n"
+         "                                (- for standard input)\n"
+         "    -0                          the listed paths are separated by NUL bytes\n"
+         "    --quiet                     no progress line on a terminal\n"
          "  kelconv to-text IN OUT        a chart file in either form to its text form;\n"
          "                                IN and OUT may be - (standard input/output)\n"
          "  kelconv to-binary IN OUT      a chart file in either form to its binary form\n"
          "  kelconv --help | --version\n"
          "\n"
          "Exit status: 0 when everything converted, 1 when any input failed, 2 for a\n"
-         "usage error. Each failure is reported as one line PATH: MESSAGE.\n";
+         "usage error. Each failure is reported as one line PATH: MESSAGE, in the\n"
+         "order of the inputs.\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -73,6 +89,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   bool help = false;
   bool version = false;
   bool noData = false;
+  bool nulSeparated = false;
+  std::string jobs;
 
   CLI::App app("kelconv");
   app.set_help_flag();  // the usage text is our own
@@ -82,6 +100,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.add_flag("--no-data", noData);
   std::optional<std::string> exports;
   app.add_option("--export", exports);
+  app.add_option("-j,--jobs", jobs);
+  app.add_option("--files-from", line.filesFrom);
+  app.add_flag("-0", nulSeparated);
+  app.add_flag("--quiet", line.quiet);
   app.add_option("PATH", line.paths);
   std::vector<std::string> streamPaths;
   CLI::App* toText = AddStreamConversion(app, "to-text", streamPaths);
@@ -92,17 +114,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
   try {
     app.parse(reversed);
-  } catch (const CLI::ParseError&) {
-    // A stream conversion with more or fewer paths, or --export without its
-    // list or given twice, gets here.
+  } catch (const CLI::ParseError& error) {
+    // A stream conversion with more or fewer paths, --export given twice, or
+    // an option without its value gets here.
     if (toText->parsed() || toBinary->parsed() || arguments.front() == "to-text" ||
         arguments.front() == "to-binary")
       throw UsageError(arguments.front() + " needs IN and OUT");
     const auto exportOptions = std::count_if(arguments.begin(), arguments.end(), [](auto& a) {
       return a == "--export" || a.starts_with("--export=");
     });
-    throw UsageError(exportOptions > 1 ? "--export given more than once"
-                                       : "--export needs FORMATS");
+    if (exportOptions > 1) throw UsageError("--export given more than once");
+    throw UsageError(error.what());
   }
   if (help || version) {
     if (arguments.size() > 1)
@@ -113,7 +135,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   for (const CLI::App* command : {&app, toText, toBinary}) RefuseExtras(*command);
   if (toText->parsed() || toBinary->parsed()) {
     if (streamPaths.size() != 2) throw UsageError(arguments.front() + " needs IN and OUT");
-    if (noData || exports || !line.paths.empty())
+    if (noData || exports || !line.paths.empty() || !jobs.empty() || !line.filesFrom.empty() ||
+        nulSeparated || line.quiet)
       throw UsageError("to-text and to-binary take only IN and OUT");
     line.paths = std::move(streamPaths);
     line.command = toText->parsed() ? Command::ToText : Command::ToBinary;
@@ -125,7 +148,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (noData) throw UsageError("--export writes data; it cannot go with --no-data");
     line.conversion.exports = ExportFormatList(*exports);
   }
-  if (line.paths.empty()) throw UsageError("no input given");
+  if (!jobs.empty()) line.jobs = ParseJobs(jobs);
+  if (nulSeparated && line.filesFrom.empty()) throw UsageError("-0 needs --files-from");
+  line.listSeparator = nulSeparated ? '\0' : '\n';
+  if (line.paths.empty() && line.filesFrom.empty()) throw UsageError("no input given");
   return line;
 }
 

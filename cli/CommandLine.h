@@ -15,6 +15,11 @@ struct CommandLine {
   Command command = Command::Help;
   ConversionOptions conversion;    // Convert: no data with --no-data
   std::vector<std::string> paths;  // Convert: files and folders; ToText/ToBinary: IN, OUT
+  // Convert: where more paths are listed (- for standard input), or nothing.
+  std::string filesFrom;
+  char listSeparator = '\n';  // '\0' with -0
+  unsigned jobs = 0;          // files converted at once; 0 for every available processor
+  bool quiet = false;         // no progress line
 };
 
 // A command line that does not fit the usage; the message says why.

@@ -2,14 +2,18 @@
 
 #include <exception>
 #include <functional>
-#include <new>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "cli/BatchInputs.h"
+#include "cli/BatchRunner.h"
+#include "cli/FileReport.h"
+#include "cli/PathList.h"
+#include "cli/ProgressLine.h"
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
-#include "platform/DirectorySearch.h"
-#include "platform/MessageText.h"
-#include "platform/Path.h"
+#include "platform/Processors.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"
 #include "store/ChartFile.h"
@@ -27,13 +31,10 @@ bool Attempt(const std::string& path, std::ostream& errors, const std::function<
   try {
     step();
     return true;
-  } catch (const std::bad_alloc&) {
-    errors << EscapeControlCharacters(path) << ": Out of memory\n";
   } catch (const std::exception& failure) {
-    errors << EscapeControlCharacters(path) << ": " << EscapeControlCharacters(failure.what())
-           << '\n';
+    PrintFileReport(errors, path, {{}, FailureText(failure)});
+    return false;
   }
-  return false;
 }
 
 void ConvertStream(const std::string& in,
@@ -53,17 +54,36 @@ void ConvertStream(const std::string& in,
   if (!standardOutput) throw EWriteError(kSWriteError);
 }
 
-// Converts every chart file of the folder; true when all of them converted.
-bool ConvertFolder(const std::string& folder,
-                   const ConversionOptions& options,
-                   std::ostream& errors) {
-  if (!Attempt(folder, errors, [&] { CheckFolderReadable(folder); })) return false;
-  bool allConverted = true;
-  for (const std::string& name : FindFiles(folder, "*." + std::string(ChartFileExtension))) {
-    const std::string path = JoinPath(folder, name);
-    allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, options); });
+// The files to convert: the PATHs, then the paths listed in the list file;
+// a list that cannot be read is a failed item of its own.
+std::vector<BatchItem> ConversionItems(const CommandLine& line) {
+  std::vector<std::string> paths = line.paths;
+  std::optional<std::string> listFailure;
+  if (!line.filesFrom.empty()) {
+    try {
+      for (std::string& path : ReadPathListFile(line.filesFrom, line.listSeparator))
+        paths.push_back(std::move(path));
+    } catch (const std::exception& failure) {
+      listFailure = failure.what();
+    }
   }
-  return allConverted;
+  std::vector<BatchItem> items = CollectBatchItems(paths);
+  if (listFailure) items.insert(items.begin(), BatchItem{line.filesFrom, listFailure});
+  ClaimBatchOutputs(items, line.conversion);
+  return items;
+}
+
+bool ConvertBatch(const CommandLine& line, std::ostream& errors) {
+  const std::vector<BatchItem> items = ConversionItems(line);
+  ProgressLine progress(errors, items.size(),
+                        items.size() > 1 && !line.quiet && StandardErrorIsTerminal());
+  const ConversionOptions& options = line.conversion;
+  return RunBatch(
+      items, line.jobs != 0 ? line.jobs : ProcessorsAvailable(),
+      [&options](const std::string& path) {
+        return FileReport{ConvertChartFile(path, options), {}};
+      },
+      errors, progress);
 }
 
 }  // namespace
@@ -86,13 +106,7 @@ int RunCommand(const CommandLine& line, std::ostream& out, std::ostream& errors)
       break;
     }
     case Command::Convert:
-      for (const std::string& path : line.paths) {
-        if (IsFolder(path)) {
-          allConverted &= ConvertFolder(path, line.conversion, errors);
-        } else {
-          allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, line.conversion); });
-        }
-      }
+      allConverted = ConvertBatch(line, errors);
       break;
   }
   return allConverted ? 0 : 1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ struct ChartOutput {
   std::function<void()> check;
 };
 
+// Every file a conversion of `path` with these options may write, whatever
+// the chart holds: the names ChartOutputs can give, known before loading.
+std::vector<std::string> PossibleChartOutputNames(const std::string& path,
+                                                  const ConversionOptions& options);
+
 // The files a conversion of the chart loaded from `path` writes, in order:
 // ChartOutputName(path, "txt") with the text form and, when the options
 // include data and the chart has series, one document of the values per
@@ -53,7 +59,36 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
 // replaced, or on failure none. A document the chart does not fit (its
 // check raises) is left out and its failure raised after the others are
 // written. Raises the loading, reading or file failure as an exception
-// carrying its message; returns what the reader dropped.
+// carrying its message; returns what the reader dropped. An input that is
+// one of its own possible outputs (the same file, also through a link) is
+// refused before anything is read: EFCreateError "Cannot write file "OUT":
+// it is the input file".
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options);
+
+// The outputs of one batch, claimed input by input in the batch's order, so
+// that no output replaces an input of the batch or another input's output,
+// whichever input happens to be converted first.
+class BatchOutputClaims {
+ public:
+  // Claims the input `path` and its PossibleChartOutputNames. Raises
+  // EFCreateError, claiming the input only, when an output is already
+  // claimed by another input:
+  // "Cannot write file "OUT": it is written from "EARLIER"" or, for an
+  // earlier input, "Cannot write file "OUT": it is the input "EARLIER"".
+  // Paths are compared with their folders resolved, so that two spellings of
+  // one folder meet.
+  void Claim(const std::string& path, const ConversionOptions& options);
+
+ private:
+  struct Claimant {
+    std::string path;      // the input as the batch names it
+    std::string inputKey;  // the input as Key gives it: one input listed twice meets itself
+    bool asInput = false;
+  };
+  std::string Key(const std::string& path);
+
+  std::map<std::string, Claimant> FClaims;
+  std::map<std::string, std::string> FResolvedFolders;
+};
 
 }  // namespace kel
