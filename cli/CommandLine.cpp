@@ -64,7 +64,7 @@ const char* UsageText() {
          "                                each folder, to NAME.txt (and NAME.xml when data\n"
          "                                are wanted and the chart has series)\n"
          "    --no-data                   no series values: no Data blocks, no XML\n"
-         "    --export FORMATS            the documents of the values, instead of NAME.xml:\n"
+         "    --export FORMATS            the documents of the values instead of NAME.xml,\n"
          "                                a comma-separated list of xml, text, html, json,\n"
          "                                xls (NAME.xml, .tsv, .html, .json, .xls)\n"
          "    -j, --jobs N                convert N files at once (default: the\n"
