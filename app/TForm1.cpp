@@ -3,6 +3,7 @@
 #include "app/ApplicationFailure.h"
 #include "platform/Path.h"
 #include "platform/qt/QtText.h"
+#include "store/ChartConversion.h"
 
 namespace kel {
 
@@ -106,11 +107,16 @@ void TForm1::ConvertFolder(const std::string& folder) {
       FindFiles(*FServices.CreateDirectorySearch(), folder, "*.kel");
   if (names.empty()) return;
   const std::unique_ptr<BatchProgress> progress = FServices.CreateBatchProgress();
+  // A name that differs from an earlier one only in case (a.kel, a.KEL)
+  // would replace that file's outputs: it fails instead.
+  BatchOutputClaims claims;
   const int count = static_cast<int>(names.size());
   for (int k = 1; k <= count; ++k) {
     const std::string& name = names[k - 1];
     progress->Show(k, count, ToU16String(QFile::decodeName(name.c_str())));
-    ConvertFile(JoinPath(folder, name));
+    const std::string path = JoinPath(folder, name);
+    claims.Claim(path, {.includeData = FIncludeData});
+    ConvertFile(path);
     if (progress->Cancelled()) break;
   }
 }

@@ -97,5 +97,21 @@ TEST_F(WindowConversionTest, FolderModeStopsAtTheFirstFileThatIsNoChart) {
   EXPECT_EQ(ReadFile(folder_ / "notes.txt"), ReadFile(fs::path(KEL_SAMPLES) / "quarterly.kel"));
 }
 
+TEST_F(WindowConversionTest, FolderModeFailsAChartWhoseOutputsAnEarlierOneWrote) {
+  Sample("sales.kel", "a.kel");
+  Sample("quarterly.kel", "a.KEL");
+  const std::vector<std::string> order = FindFiles(folder_.string(), "*.kel");
+  ASSERT_EQ(order.size(), 2u);
+
+  const EventLog log = Choose(true, folder_);
+  EXPECT_EQ(log[log.size() - 2], "message Conversion completed!");
+  EXPECT_EQ(log.back(), "error Cannot write file \"" + (folder_ / "a.txt").string() +
+                            "\": it is written from \"" + (folder_ / order[0]).string() + "\"");
+  // a.txt holds the earlier chart's text.
+  const fs::path earlier = Sample(order[0] == "a.kel" ? "sales.kel" : "quarterly.kel", "b.kel");
+  ConvertChartFile(earlier, {});
+  EXPECT_EQ(ReadFile(folder_ / "a.txt"), ReadFile(folder_ / "b.txt"));
+}
+
 }  // namespace
 }  // namespace kel
