@@ -43,7 +43,6 @@ class CountingStream : public kel::TStream {
 int main(int argc, char** argv) {
   const int pointsPerSeries = argc > 1 ? std::atoi(argv[1]) : kDefaultPointsPerSeries;
   kel::RegisterModelClasses();
-  kel::RegisterStandardSeriesGallery();
   kel::TChart chart(nullptr);
   kel::bench::AddLineSeries(chart, pointsPerSeries);
   const kel::FixedLocale locale(u'.', "en");

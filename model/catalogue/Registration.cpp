@@ -4,7 +4,7 @@
 
 #include "model/attributes/AttributeClasses.h"
 #include "model/axes/ChartAxes.h"
-#include "model/catalogue/SeriesGallery.h"
+#include "model/catalogue/CatalogueRegistration.h"
 #include "model/chart/Chart.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
@@ -19,7 +19,9 @@ void RegisterModelClasses() {
     RegisterChartClasses();
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
-    RegisterStandardSeriesGallery();
+    // The catalogue comes last: it takes the classes the areas registered as
+    // they are. It stays until the process ends.
+    static const TCatalogueRegistration catalogue;
   });
 }
 
