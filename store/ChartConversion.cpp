@@ -20,6 +20,17 @@ void WriteSeriesXml(TCustomChart& chart, TStream& stream) {
   exporter.SaveToStream(stream);
 }
 
+// Loads the chart file into chart, tolerating what cannot be read; returns
+// what was left out.
+ConversionWarnings LoadChartFile(TCustomChart& chart, const std::string& path) {
+  ConversionWarnings warnings;
+  TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
+  ReadChartFromStream(&chart, input, true, {}, [&warnings](const std::string& description) {
+    warnings.push_back(description);
+  });
+  return warnings;
+}
+
 }  // namespace
 
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
@@ -45,18 +56,25 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
   return outputs;
 }
 
+EConversionWarnings::EConversionWarnings(ConversionWarnings warnings)
+    : Exception("warning: " + warnings.front()), FWarnings(std::move(warnings)) {}
+
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options) {
   // The chart belongs to a host component for the length of one file, as it
   // would to a window: references to its children are written relative to it.
   TComponent host(nullptr);
   auto* chart = new TChart(&host);
-  {
-    TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
-    ReadChartFromStream(chart, input, true);
-  }
+  ConversionWarnings warnings = LoadChartFile(*chart, path);
+  if (options.strict && !warnings.empty()) throw EConversionWarnings(std::move(warnings));
   for (const ChartOutput& output : ChartOutputs(*chart, path, options))
     WriteFileAtomically(output.fileName, output.write);
-  return {};
+  return warnings;
+}
+
+ConversionWarnings CheckChartFile(const std::string& path) {
+  TComponent host(nullptr);
+  auto* chart = new TChart(&host);
+  return LoadChartFile(*chart, path);
 }
 
 }  // namespace kel

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "persist/Exceptions.h"
 #include "persist/Stream.h"
 
 namespace kel {
@@ -20,11 +21,24 @@ std::string ChartOutputName(const std::string& path, const std::string& extensio
 struct ConversionOptions {
   // The series' values: the "Data" blocks of the text form and the XML.
   bool includeData = true;
+  // Anything dropped while reading fails the file before an output is written.
+  bool strict = false;
 };
 
 // What the reader had to drop from a chart file, one message per entry, in
 // reading order.
 using ConversionWarnings = std::vector<std::string>;
+
+// A strict conversion that dropped something. Its message is the first
+// warning after "warning: ".
+class EConversionWarnings : public Exception {
+ public:
+  explicit EConversionWarnings(ConversionWarnings warnings);
+  const ConversionWarnings& Warnings() const { return FWarnings; }
+
+ private:
+  ConversionWarnings FWarnings;
+};
 
 // One file a conversion writes: where it goes and what fills it.
 struct ChartOutput {
@@ -43,7 +57,12 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
 // Converts the chart file at `path` (the default extension added when the
 // path has none) and writes its ChartOutputs, each atomically. Raises the
 // loading, reading or file failure as an exception carrying its message;
-// returns what the reader dropped.
+// returns what the reader dropped. A strict conversion raises
+// EConversionWarnings instead of writing when anything was dropped.
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options);
+
+// Loads the chart file at `path` as ConvertChartFile does and writes
+// nothing; returns what the reader dropped.
+ConversionWarnings CheckChartFile(const std::string& path);
 
 }  // namespace kel
