@@ -19,15 +19,39 @@ using StreamConversion = std::function<void(TStream& input, TStream& output)>;
 
 constexpr const char* kStandardOutput = "-";
 
-// Runs one conversion step; a failure becomes one "PATH: MESSAGE" line.
+void ReportWarnings(const std::string& path,
+                    const ConversionWarnings& warnings,
+                    std::ostream& errors) {
+  for (const std::string& warning : warnings) errors << path << ": warning: " << warning << '\n';
+}
+
+// Runs one conversion step; a failure becomes one "PATH: MESSAGE" line, and
+// what a strict conversion dropped one "PATH: warning: MESSAGE" line each.
 bool Attempt(const std::string& path, std::ostream& errors, const std::function<void()>& step) {
   try {
     step();
     return true;
+  } catch (const EConversionWarnings& failure) {
+    ReportWarnings(path, failure.Warnings(), errors);
+    return false;
   } catch (const std::exception& failure) {
     errors << path << ": " << failure.what() << '\n';
     return false;
   }
+}
+
+// Converts (or, without writing, checks) one chart file and reports what was
+// dropped; true when it converted, and for a check when nothing was dropped.
+bool ConvertOne(const std::string& path, const CommandLine& line, std::ostream& errors) {
+  bool clean = true;
+  const bool converted = Attempt(path, errors, [&] {
+    const ConversionWarnings warnings = line.command == Command::Check
+                                            ? CheckChartFile(path)
+                                            : ConvertChartFile(path, line.conversion);
+    ReportWarnings(path, warnings, errors);
+    clean = warnings.empty();
+  });
+  return converted && (clean || line.command != Command::Check);
 }
 
 void ConvertStream(const std::string& in,
@@ -48,14 +72,12 @@ void ConvertStream(const std::string& in,
 }
 
 // Converts every chart file of the folder; true when all of them converted.
-bool ConvertFolder(const std::string& folder,
-                   const ConversionOptions& options,
-                   std::ostream& errors) {
+bool ConvertFolder(const std::string& folder, const CommandLine& line, std::ostream& errors) {
   if (!Attempt(folder, errors, [&] { CheckFolderReadable(folder); })) return false;
   bool allConverted = true;
   for (const std::string& name : FindFiles(folder, "*." + std::string(ChartFileExtension))) {
     const std::string path = JoinPath(folder, name);
-    allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, options); });
+    allConverted &= ConvertOne(path, line, errors);
   }
   return allConverted;
 }
@@ -80,11 +102,12 @@ int RunCommand(const CommandLine& line, std::ostream& out, std::ostream& errors)
       break;
     }
     case Command::Convert:
+    case Command::Check:
       for (const std::string& path : line.paths) {
         if (IsFolder(path)) {
-          allConverted &= ConvertFolder(path, line.conversion, errors);
+          allConverted &= ConvertFolder(path, line, errors);
         } else {
-          allConverted &= Attempt(path, errors, [&] { ConvertChartFile(path, line.conversion); });
+          allConverted &= ConvertOne(path, line, errors);
         }
       }
       break;
