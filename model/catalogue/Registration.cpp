@@ -6,6 +6,7 @@
 #include "model/axes/ChartAxes.h"
 #include "model/catalogue/CatalogueRegistration.h"
 #include "model/chart/Chart.h"
+#include "model/functions/FunctionClasses.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
 
@@ -19,6 +20,7 @@ void RegisterModelClasses() {
     RegisterChartClasses();
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
+    RegisterFunctionClasses();
     // The catalogue comes last: it takes the classes the areas registered as
     // they are. It stays until the process ends.
     static const TCatalogueRegistration catalogue;

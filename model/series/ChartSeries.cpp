@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "model/attributes/Brush.h"
 #include "model/axes/ChartAxis.h"
 #include "model/axes/ChartCustomAxes.h"
 #include "model/chart/Chart.h"
 #include "model/series/SeriesData.h"
+#include "model/series/SeriesFunction.h"
 #include "model/series/SeriesLegend.h"
 #include "model/series/SeriesMarks.h"
 #include "model/series/SeriesSource.h"
@@ -148,7 +150,8 @@ TChartSeries::~TChartSeries() {
   ClearDataSources();
   // Series that take their values from this one lose it as a source.
   while (!FLinkedSeries.empty()) FLinkedSeries.back()->RemoveDataSource(this);
-  if (FFunction != nullptr && FFunction->Owner() == nullptr) delete FFunction;
+  // The function goes with its series, whoever owns it.
+  delete std::exchange(FFunction, nullptr);
 }
 
 TChartValueList* TChartSeries::AddValueList(const std::u16string& name) {
@@ -563,10 +566,21 @@ void TChartSeries::ClearDataSource() {
 void TChartSeries::CheckDataSource() {
   if (Updating() || FParent == nullptr || ComponentState().Contains(csLoading)) return;
   TComponent* source = DataSource();
+  auto* function = dynamic_cast<ISeriesFunction*>(FFunction);
   if (auto* sourceSeries = dynamic_cast<TChartSeries*>(source)) {
     AssignValues(*sourceSeries);
   } else if (auto* seriesSource = dynamic_cast<TKelSeriesSource*>(source)) {
     seriesSource->Refresh();
+  } else if (source == nullptr && function != nullptr && function->NeedsNoSource()) {
+    BeginUpdate();
+    try {
+      Clear();
+      function->AddPoints(nullptr);
+    } catch (...) {
+      EndUpdate();
+      throw;
+    }
+    EndUpdate();
   }
 }
 
@@ -575,7 +589,11 @@ void TChartSeries::AssignValues(TChartSeries& source) {
   BeginUpdate();
   try {
     Clear();
-    if (FFunction == nullptr && IsValidSourceOf(&source)) {
+    if (auto* function = dynamic_cast<ISeriesFunction*>(FFunction)) {
+      FX->SetDateTime(source.FX->DateTime());
+      FY->SetDateTime(source.FY->DateTime());
+      function->AddPoints(&source);
+    } else if (FFunction == nullptr && IsValidSourceOf(&source)) {
       for (int i = 0; i < source.Count(); ++i) CopyPoint(source, i);
     }
   } catch (...) {
@@ -611,8 +629,13 @@ void TChartSeries::SetFunction(TComponent* f) {
     delete previous;
   }
   FFunction = f;
+  if (auto* function = dynamic_cast<ISeriesFunction*>(f)) function->SetFunctionSeries(this);
   ManualData = false;
   CheckDataSource();
+}
+
+void TChartSeries::ForgetFunction(const TComponent* f) {
+  if (FFunction == f) FFunction = nullptr;
 }
 
 // --- Reading and writing ---

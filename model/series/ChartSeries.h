@@ -217,9 +217,11 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
 
   // --- Function ---
   TComponent* FunctionComponent() const { return FFunction; }
-  // Frees the previous function and makes f (owned by the series) its
-  // function; clears ManualData.
+  // Frees the previous function and makes f the series' function (the
+  // series frees it with itself); clears ManualData and recalculates.
   void SetFunction(TComponent* f);
+  // Called by a function being destroyed: the series no longer has it.
+  void ForgetFunction(const TComponent* f);
 
   // --- Data block ---
   bool ForceSaveData = false;
