@@ -24,7 +24,9 @@ const TClassInfo& ClassOf(const TCatalogueEntry& entry, bool& registeredHere) {
   registeredHere = true;
   const TClassInfo& base = entry.Base->Class();
   if (base.ClassName == entry.ClassName) return base;
-  return MakeLosslessClass(entry.ClassName, *entry.Base);
+  const bool isTool = entry.Kind == TCatalogueKind::Tool || entry.Kind == TCatalogueKind::Animation;
+  return MakeLosslessClass(entry.ClassName, *entry.Base,
+                           isTool ? entry.Description : std::u16string_view());
 }
 
 }  // namespace

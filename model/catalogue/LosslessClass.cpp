@@ -17,6 +17,7 @@ constexpr size_t kLosslessSlots = 320;
 struct TLosslessSlot {
   std::unique_ptr<TClassInfo> Info;
   TLosslessBase Base{};
+  std::u16string Description;
 };
 
 struct TLosslessSlots {
@@ -56,9 +57,19 @@ constexpr std::array<TSlotFactories, sizeof...(Slot)> MakeSlotFactories(
 constexpr std::array<TSlotFactories, kLosslessSlots> kSlotFactories =
     MakeSlotFactories(std::make_index_sequence<kLosslessSlots>());
 
+// The slot of a made class, or null.
+const TLosslessSlot* SlotOf(TLosslessSlots& slots, const TClassInfo& info) {
+  for (size_t i = 0; i < slots.Used; ++i) {
+    if (slots.Items[i].Info.get() == &info) return &slots.Items[i];
+  }
+  return nullptr;
+}
+
 }  // namespace
 
-const TClassInfo& MakeLosslessClass(std::u16string_view className, const TLosslessBase& base) {
+const TClassInfo& MakeLosslessClass(std::u16string_view className,
+                                    const TLosslessBase& base,
+                                    std::u16string_view description) {
   TLosslessSlots& slots = Slots();
   std::lock_guard lock(slots.Lock);
   for (size_t i = 0; i < slots.Used; ++i) {
@@ -71,6 +82,7 @@ const TClassInfo& MakeLosslessClass(std::u16string_view className, const TLossle
   const size_t index = slots.Used++;
   TLosslessSlot& slot = slots.Items[index];
   slot.Base = base;
+  slot.Description = description;
   slot.Info = std::make_unique<TClassInfo>();
   TClassInfo& info = *slot.Info;
   info.ClassName = className;
@@ -84,10 +96,14 @@ const TClassInfo& MakeLosslessClass(std::u16string_view className, const TLossle
 bool IsLosslessClass(const TClassInfo& info) {
   TLosslessSlots& slots = Slots();
   std::lock_guard lock(slots.Lock);
-  for (size_t i = 0; i < slots.Used; ++i) {
-    if (slots.Items[i].Info.get() == &info) return true;
-  }
-  return false;
+  return SlotOf(slots, info) != nullptr;
+}
+
+std::u16string LosslessDescription(const TClassInfo& info) {
+  TLosslessSlots& slots = Slots();
+  std::lock_guard lock(slots.Lock);
+  const TLosslessSlot* slot = SlotOf(slots, info);
+  return slot != nullptr ? slot->Description : std::u16string();
 }
 
 }  // namespace kel

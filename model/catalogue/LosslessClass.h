@@ -10,7 +10,9 @@
 #include <string_view>
 #include <type_traits>
 
+#include "model/functions/KelFunction.h"
 #include "model/series/ChartSeries.h"
+#include "model/tools/KelCustomTool.h"
 #include "persist/Collection.h"
 #include "persist/Component.h"
 #include "persist/Filer.h"
@@ -86,6 +88,49 @@ class TLosslessSeries : public TLossless<Base> {
   std::string FKeptBlock;
 };
 
+// A function of such a class. How it calculates is not known, so its series
+// keeps the points its file held: they are taken when loading ends and given
+// back whenever the series asks the function for its points.
+template <class Base>
+class TLosslessFunction : public TLossless<Base> {
+ public:
+  using TLossless<Base>::TLossless;
+
+  void LoadFinished() override {
+    Base::LoadFinished();
+    FPoints.Clear();
+    if (TChartSeries* series = this->ParentSeries()) series->WriteSeriesData(FPoints);
+  }
+
+  void AddPoints(TChartSeries*) override {
+    TChartSeries* series = this->ParentSeries();
+    if (series == nullptr || FPoints.Size() == 0) return;
+    FPoints.SetPosition(0);
+    series->ReadSeriesData(FPoints);
+  }
+
+ private:
+  TMemoryStream FPoints;
+};
+
+// A tool or animation of such a class, described by its catalogue entry.
+template <class Base>
+class TLosslessTool : public TLossless<Base> {
+ public:
+  using TLossless<Base>::TLossless;
+
+  std::u16string Description() const override;
+};
+
+// An animation of such a class has nothing to play.
+template <class Base>
+class TLosslessAnimation : public TLosslessTool<Base> {
+ public:
+  using TLosslessTool<Base>::TLosslessTool;
+
+  void Play() override {}
+};
+
 // How to make objects on a base class: its class and a factory for
 // components (series, functions, tools and other records) or for collection
 // items (filters). A catalogue entry naming the base class itself stands
@@ -110,6 +155,24 @@ constexpr TLosslessBase LosslessBaseOf() {
               return new TLosslessSeries<Base>(info, owner);
             },
             nullptr};
+  } else if constexpr (std::is_base_of_v<TKelFunction, Base>) {
+    return {&Base::StaticClassInfo,
+            [](const TClassInfo& info, TComponent* owner) -> TComponent* {
+              return new TLosslessFunction<Base>(info, owner);
+            },
+            nullptr};
+  } else if constexpr (std::is_base_of_v<TKelCustomAnimation, Base>) {
+    return {&Base::StaticClassInfo,
+            [](const TClassInfo& info, TComponent* owner) -> TComponent* {
+              return new TLosslessAnimation<Base>(info, owner);
+            },
+            nullptr};
+  } else if constexpr (std::is_base_of_v<TKelCustomTool, Base>) {
+    return {&Base::StaticClassInfo,
+            [](const TClassInfo& info, TComponent* owner) -> TComponent* {
+              return new TLosslessTool<Base>(info, owner);
+            },
+            nullptr};
   } else if constexpr (std::is_base_of_v<TComponent, Base>) {
     return {&Base::StaticClassInfo,
             [](const TClassInfo& info, TComponent* owner) -> TComponent* {
@@ -124,9 +187,18 @@ constexpr TLosslessBase LosslessBaseOf() {
 
 // Makes a class of that name on the base, for the rest of the process; the
 // same class again when it was made before. It is not registered; the
-// caller registers it.
-const TClassInfo& MakeLosslessClass(std::u16string_view className, const TLosslessBase& base);
+// caller registers it. A tool class describes itself with `description`.
+const TClassInfo& MakeLosslessClass(std::u16string_view className,
+                                    const TLosslessBase& base,
+                                    std::u16string_view description = {});
 // Whether the class was made by MakeLosslessClass.
 bool IsLosslessClass(const TClassInfo& info);
+// The description the class was made with.
+std::u16string LosslessDescription(const TClassInfo& info);
+
+template <class Base>
+std::u16string TLosslessTool<Base>::Description() const {
+  return LosslessDescription(this->ClassInfo());
+}
 
 }  // namespace kel

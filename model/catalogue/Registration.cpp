@@ -9,6 +9,7 @@
 #include "model/functions/FunctionClasses.h"
 #include "model/series/ChartSeries.h"
 #include "model/standard/StandardSeries.h"
+#include "model/tools/ToolClasses.h"
 
 namespace kel {
 
@@ -21,6 +22,7 @@ void RegisterModelClasses() {
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
     RegisterFunctionClasses();
+    RegisterToolClasses();
     // The catalogue comes last: it takes the classes the areas registered as
     // they are. It stays until the process ends.
     static const TCatalogueRegistration catalogue;

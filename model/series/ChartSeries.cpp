@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/attributes/Brush.h"
+#include "model/axes/AxisIndexEntry.h"
 #include "model/axes/ChartAxis.h"
 #include "model/axes/ChartCustomAxes.h"
 #include "model/chart/Chart.h"
@@ -152,6 +153,11 @@ TChartSeries::~TChartSeries() {
   while (!FLinkedSeries.empty()) FLinkedSeries.back()->RemoveDataSource(this);
   // The function goes with its series, whoever owns it.
   delete std::exchange(FFunction, nullptr);
+  while (!FFreeWatchers.empty()) {
+    ISeriesFreeWatcher* watcher = FFreeWatchers.back();
+    FFreeWatchers.pop_back();
+    watcher->SeriesFreed(*this);
+  }
 }
 
 TChartValueList* TChartSeries::AddValueList(const std::u16string& name) {
@@ -430,6 +436,16 @@ void TChartSeries::SetCustomVertAxis(TChartAxis* value) {
   Repaint();
 }
 
+void TChartSeries::AddFreeWatcher(ISeriesFreeWatcher* watcher) {
+  if (std::find(FFreeWatchers.begin(), FFreeWatchers.end(), watcher) == FFreeWatchers.end()) {
+    FFreeWatchers.push_back(watcher);
+  }
+}
+
+void TChartSeries::RemoveFreeWatcher(ISeriesFreeWatcher* watcher) {
+  std::erase(FFreeWatchers, watcher);
+}
+
 void TChartSeries::SetMarks(TSeriesMarks* value) {
   FMarks->Assign(value);
 }
@@ -684,7 +700,10 @@ void TChartSeries::DefineProperties(TFiler& filer) {
       u"CustomHorizAxis",
       [this, customAxes](TReader& reader) {
         const int32_t index = reader.ReadInteger();
-        if (TChartCustomAxes* axes = customAxes()) SetCustomHorizAxis(axes->Items(index));
+        TChartCustomAxes* axes = customAxes();
+        if (axes != nullptr && AxisIndexInRange(reader, *this, index, axes->Count())) {
+          SetCustomHorizAxis(axes->Items(index));
+        }
       },
       [this](TWriter& writer) { writer.WriteInteger(FCustomHorizAxis->Index()); },
       FCustomHorizAxis != nullptr);
@@ -692,7 +711,10 @@ void TChartSeries::DefineProperties(TFiler& filer) {
       u"CustomVertAxis",
       [this, customAxes](TReader& reader) {
         const int32_t index = reader.ReadInteger();
-        if (TChartCustomAxes* axes = customAxes()) SetCustomVertAxis(axes->Items(index));
+        TChartCustomAxes* axes = customAxes();
+        if (axes != nullptr && AxisIndexInRange(reader, *this, index, axes->Count())) {
+          SetCustomVertAxis(axes->Items(index));
+        }
       },
       [this](TWriter& writer) { writer.WriteInteger(FCustomVertAxis->Index()); },
       FCustomVertAxis != nullptr);

@@ -24,6 +24,7 @@
 namespace kel {
 
 class TChartAxis;
+class TChartSeries;
 class TSeriesLegend;
 class TSeriesMarks;
 class TStream;
@@ -73,6 +74,15 @@ class TCustomChartSeries : public TCustomChartElement {
   std::unique_ptr<TSeriesLegend> FLegend;
   TChartSeriesStyle FStyle;
   std::u16string FTitle;
+};
+
+// An object told when a series it watches is freed.
+class ISeriesFreeWatcher {
+ public:
+  virtual void SeriesFreed(TChartSeries& series) = 0;
+
+ protected:
+  ~ISeriesFreeWatcher() = default;
 };
 
 // What linked series are told when their source's points change.
@@ -182,6 +192,10 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   void SetCustomHorizAxis(TChartAxis* value);
   TChartAxis* CustomVertAxis() const { return FCustomVertAxis; }
   void SetCustomVertAxis(TChartAxis* value);
+
+  // Watchers are told, once, when the series is freed.
+  void AddFreeWatcher(ISeriesFreeWatcher* watcher);
+  void RemoveFreeWatcher(ISeriesFreeWatcher* watcher);
   TSeriesMarks* Marks() const { return FMarks.get(); }
   void SetMarks(TSeriesMarks* value);
   TSeriesRecalcOptions RecalcOptions{rOnDelete, rOnModify, rOnInsert, rOnClear};
@@ -305,6 +319,7 @@ class TChartSeries : public TCustomChartSeries, public IChartSeries {
   TVertAxis FVertAxis = aLeftAxis;
   TChartAxis* FCustomHorizAxis = nullptr;
   TChartAxis* FCustomVertAxis = nullptr;
+  std::vector<ISeriesFreeWatcher*> FFreeWatchers;
   int FUpdating = 0;
 };
 
