@@ -5,11 +5,11 @@
 #include "model/catalogue/LosslessClass.h"
 #include "model/chart/Chart.h"
 #include "model/series/SeriesSource.h"
-#include "model/tools/KelCustomToolAxis.h"
-#include "model/tools/KelCustomToolSeries.h"
 #include "model/standard/CircledSeries.h"
 #include "model/standard/CustomSeries.h"
 #include "model/standard/StandardSeries.h"
+#include "model/tools/KelCustomToolAxis.h"
+#include "model/tools/KelCustomToolSeries.h"
 
 namespace kel {
 namespace {
@@ -170,7 +170,8 @@ constexpr TCatalogueEntry kCatalogue[] = {
      &kOnFunction},
     {kFunction, u"TMomentumFunction", u"Momentum", u"Math", 1, 0, &kOnMovingFunction},
     {kFunction, u"TMomentumDivFunction", u"Momentum\rDivision", u"Math", 1, 0, &kOnMovingFunction},
-    {kFunction, u"TStdDeviationFunction", u"Standard\rDeviation", u"Stats", 1, 0, &kOnMovingFunction},
+    {kFunction, u"TStdDeviationFunction", u"Standard\rDeviation", u"Stats", 1, 0,
+     &kOnMovingFunction},
     {kFunction, u"TRMSFunction", u"Root Mean\rSquare", u"Stats", 1, 0, &kOnMovingFunction},
     {kFunction, u"TSkewnessFunction", u"Skewness", u"Stats", 1, 0, &kOnMovingFunction},
     {kFunction, u"TKurtosisFunction", u"Kurtosis", u"Stats", 1, 0, &kOnMovingFunction},
@@ -178,7 +179,8 @@ constexpr TCatalogueEntry kCatalogue[] = {
     {kFunction, u"TMoneyFlowFunction", u"Money Flow", u"Financial", 1, 0, &kOnMovingFunction},
     {kFunction, u"TRVIFunction", u"RVI", u"Financial", 1, 0, &kOnMovingFunction},
     {kFunction, u"TAOFunction", u"Awesome\rOscillator", u"Financial", 1, 0, &kOnMovingFunction},
-    {kFunction, u"TACFunction", u"Accelerator\rDecelerator", u"Financial", 1, 0, &kOnMovingFunction},
+    {kFunction, u"TACFunction", u"Accelerator\rDecelerator", u"Financial", 1, 0,
+     &kOnMovingFunction},
     {kFunction, u"TAlligatorFunction", u"Alligator", u"Financial", 1, 0, &kOnMovingFunction},
     {kFunction, u"TGatorFunction", u"Gator\rOscillator", u"Financial", 1, 0, &kOnMovingFunction},
     {kFunction, u"TStochasticFunction", u"Stochastic", u"Financial", 1, 0, &kOnMovingFunction},
@@ -187,11 +189,13 @@ constexpr TCatalogueEntry kCatalogue[] = {
     {kFunction, u"TPerformanceFunction", u"Performance", u"Stats", 1, 0, &kOnMovingFunction},
     {kFunction, u"TVarianceFunction", u"Variance", u"Stats", 1, 0, &kOnMovingFunction},
     {kFunction, u"TPerimeterFunction", u"Perimeter", u"Extended", 1, 0, &kOnFunction},
-    {kFunction, u"TPercentChangeFunction", u"Percentage\rChange", u"Stats", 1, 0, &kOnMovingFunction},
+    {kFunction, u"TPercentChangeFunction", u"Percentage\rChange", u"Stats", 1, 0,
+     &kOnMovingFunction},
     {kFunction, u"TSlopeFunction", u"Slope", u"Stats", 1, 0, &kOnMovingFunction},
     {kFunction, u"TCLVFunction", u"Close Location\rValue", u"Financial", 1, 0, &kOnMovingFunction},
     {kFunction, u"TPVOFunction", u"Volume\rOscillator", u"Financial", 1, 0, &kOnMovingFunction},
-    {kFunction, u"TCCIFunction", u"Commodity\rChannel Index", u"Financial", 1, 0, &kOnMovingFunction},
+    {kFunction, u"TCCIFunction", u"Commodity\rChannel Index", u"Financial", 1, 0,
+     &kOnMovingFunction},
     {kFunction, u"TCentroidKelFunction", u"Centroid", u"Stats", 1, 0, &kOnFunction},
     {kFunction, u"TCurveFittingFunction", u"Curve Fitting", u"Extended", 1, 0, &kOnFunction},
     {kFunction, u"TTrendFunction", u"Trend", u"Extended", 1, 0, &kOnFunction},

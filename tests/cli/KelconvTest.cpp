@@ -89,6 +89,9 @@ TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
       {"--no-data"},
       {"to-text", "--no-data", "a.kel", "b.txt"},
       {"a.kel", "to-text", "b.kel", "c.txt"},
+      {"check"},
+      {"check", "--strict", "a.kel"},
+      {"to-text", "--strict", "a.kel", "b.txt"},
   };
   for (const auto& arguments : cases) {
     SCOPED_TRACE(arguments.empty() ? "(none)" : arguments.front());
