@@ -6,9 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "model/attributes/FilterItems.h"
+#include "model/attributes/Picture.h"
 #include "model/catalogue/Registration.h"
 #include "model/chart/Chart.h"
 #include "model/series/ChartSeries.h"
+#include "tests/model/PropertyText.h"
 #include "tests/persist/ComponentStreams.h"
 
 namespace kel {
@@ -86,6 +89,24 @@ TEST_F(LosslessClassTest, FunctionOfUnknownCalculationKeepsTheFilesPoints) {
   ASSERT_EQ(result.Count(), 1);
   EXPECT_EQ(result.YValue(0), 1.0);
   EXPECT_NE(CompactText().find("Smoothing=14"), std::string::npos);
+}
+
+TEST_F(LosslessClassTest, FilterOfAMadeClassKeepsItsEntries) {
+  const std::string filters =
+      "FilterItems = <\n"
+      "  item\n"
+      "    ItemClass = 'TBlurFilter'\n"
+      "    Enabled = False\n"
+      "    Amount = 3\n"
+      "    Steps = (\n"
+      "      1\n"
+      "      2)\n"
+      "  end>\n";
+  TKelPicture picture;
+  test::LoadProperties(picture, filters);
+  ASSERT_EQ(picture.Filters()->Count(), 1);
+  EXPECT_EQ(picture.Filters()->Item(0)->ClassName(), u"TBlurFilter");
+  EXPECT_EQ(test::PropertiesText(picture), filters);
 }
 
 }  // namespace
