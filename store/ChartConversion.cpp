@@ -20,13 +20,29 @@ void WriteSeriesXml(TCustomChart& chart, TStream& stream) {
   exporter.SaveToStream(stream);
 }
 
+// The text with each control character shown as \xNN, so that a warning
+// naming something of the file is always one line.
+std::string OneLine(const std::string& text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string line;
+  for (const char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code >= 0x20 && code != 0x7F) {
+      line += c;
+    } else {
+      line += {'\\', 'x', kHex[code >> 4], kHex[code & 0xF]};
+    }
+  }
+  return line;
+}
+
 // Loads the chart file into chart, tolerating what cannot be read; returns
 // what was left out.
 ConversionWarnings LoadChartFile(TCustomChart& chart, const std::string& path) {
   ConversionWarnings warnings;
   TFileStream input(WithDefaultChartExtension(path), fmOpenRead | fmShareDenyWrite);
   ReadChartFromStream(&chart, input, true, {}, [&warnings](const std::string& description) {
-    warnings.push_back(description);
+    warnings.push_back(OneLine(description));
   });
   return warnings;
 }
