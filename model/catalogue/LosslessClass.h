@@ -41,12 +41,22 @@ class TLossless : public Base {
   TUnknownEntries FUnknown;
 };
 
+// What a series of such a class tells about its "Data" block.
+class ILosslessSeries {
+ public:
+  // Whether the block is kept as read, the series holding no points.
+  virtual bool KeepsDataBlock() const = 0;
+
+ protected:
+  ~ILosslessSeries() = default;
+};
+
 // A series of such a class. Its "Data" block is decoded by the base; when
 // the base would not write the same bytes back (the block holds value lists
 // or fields the base does not have), the block is kept as it was, written
 // back instead, and the series holds no points rather than guessed ones.
 template <class Base>
-class TLosslessSeries : public TLossless<Base> {
+class TLosslessSeries : public TLossless<Base>, public ILosslessSeries {
  public:
   using TLossless<Base>::TLossless;
 
@@ -66,7 +76,7 @@ class TLosslessSeries : public TLossless<Base> {
     stream.WriteBuffer(FKeptBlock.data(), static_cast<int64_t>(FKeptBlock.size()));
   }
 
-  bool KeepsDataBlock() const { return !FKeptBlock.empty(); }
+  bool KeepsDataBlock() const override { return !FKeptBlock.empty(); }
 
  private:
   void ReadDataBlock(TStream& block) {
@@ -107,6 +117,11 @@ class TLosslessFunction : public TLossless<Base> {
     if (series == nullptr || FPoints.Size() == 0) return;
     FPoints.SetPosition(0);
     series->ReadSeriesData(FPoints);
+    // A kept block decodes only to guessed points.
+    if (const auto* kept = dynamic_cast<const ILosslessSeries*>(series);
+        kept != nullptr && kept->KeepsDataBlock()) {
+      series->Clear();
+    }
   }
 
  private:

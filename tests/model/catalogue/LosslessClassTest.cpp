@@ -91,6 +91,27 @@ TEST_F(LosslessClassTest, FunctionOfUnknownCalculationKeepsTheFilesPoints) {
   EXPECT_NE(CompactText().find("Smoothing=14"), std::string::npos);
 }
 
+TEST_F(LosslessClassTest, FunctionOfUnknownCalculationOnAKeptBlockGivesNoPoints) {
+  TChartSeries& result = Load(
+      "object Chart1: TChart\n"
+      "  object Source1: TLineSeries\n"
+      "    Data = {000200000000000000000008400000000000001040}\n"
+      "  end\n"
+      "  object Series1: TTowerSeries\n"
+      "    DataSource = Source1\n"
+      "    Data = {0001000000000000000000F03F000000000000F03F}\n"
+      "    object Function1: TRSIFunction\n"
+      "    end\n"
+      "  end\n"
+      "end\n");
+  EXPECT_EQ(result.Count(), 0);
+  result.CheckDataSource();
+  EXPECT_EQ(result.Count(), 0);
+  result.SetForceSaveData(true);
+  EXPECT_NE(CompactText().find("Data={0001000000000000000000F03F000000000000F03F}"),
+            std::string::npos);
+}
+
 TEST_F(LosslessClassTest, FilterOfAMadeClassKeepsItsEntries) {
   const std::string filters =
       "FilterItems = <\n"
