@@ -75,7 +75,6 @@ Timing Measure(kel::TChart& chart, kel::TExportFormat format, const kel::Locale&
 int main(int argc, char** argv) {
   const int pointsPerSeries = argc > 1 ? std::atoi(argv[1]) : kDefaultPointsPerSeries;
   kel::RegisterModelClasses();
-  kel::RegisterStandardSeriesGallery();
   kel::TChart chart(nullptr);
   kel::bench::AddLineSeries(chart, pointsPerSeries);
   const int sheetPoints = std::min(pointsPerSeries, kSheetPointsPerSeries);

@@ -80,7 +80,7 @@ bool RunBatch(const std::vector<BatchItem>& items,
       progress.Erase();
       PrintFileReport(errors, items[printed].path, *report);
     }
-    failed += report->failure ? 1 : 0;
+    failed += report->Failed() ? 1 : 0;
     ++printed;
   }
   progress.Erase();

@@ -73,14 +73,19 @@ const char* UsageText() {
          "                                (- for standard input)\n"
          "    -0                          the listed paths are separated by NUL bytes\n"
          "    --quiet                     no progress line on a terminal\n"
+         "    --strict                    a warning (something the reader had to drop)\n"
+         "                                fails the file; nothing of it is written\n"
+         "  kelconv check PATH...         load each file, write nothing, print warnings\n"
+         "                                and failures\n"
          "  kelconv to-text IN OUT        a chart file in either form to its text form;\n"
          "                                IN and OUT may be - (standard input/output)\n"
          "  kelconv to-binary IN OUT      a chart file in either form to its binary form\n"
          "  kelconv --help | --version\n"
          "\n"
          "Exit status: 0 when everything converted, 1 when any input failed, 2 for a\n"
-         "usage error. Each failure is reported as one line PATH: MESSAGE, in the\n"
-         "order of the inputs.\n";
+         "usage error (check: 1 also when there was any warning). Each failure is one\n"
+         "line PATH: MESSAGE, each dropped entry one line PATH: warning: MESSAGE, in\n"
+         "the order of the inputs.\n";
 }
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -91,6 +96,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   bool noData = false;
   bool nulSeparated = false;
   std::string jobs;
+  bool strict = false;
 
   CLI::App app("kelconv");
   app.set_help_flag();  // the usage text is our own
@@ -104,10 +110,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   app.add_option("--files-from", line.filesFrom);
   app.add_flag("-0", nulSeparated);
   app.add_flag("--quiet", line.quiet);
+  app.add_flag("--strict", strict);
   app.add_option("PATH", line.paths);
   std::vector<std::string> streamPaths;
   CLI::App* toText = AddStreamConversion(app, "to-text", streamPaths);
   CLI::App* toBinary = AddStreamConversion(app, "to-binary", streamPaths);
+  std::vector<std::string> checkPaths;
+  CLI::App* check = app.add_subcommand("check");
+  check->set_help_flag();
+  check->allow_extras();
+  check->add_option("PATH", checkPaths);
   app.require_subcommand(0, 1);
 
   // CLI11 takes the arguments last first.
@@ -132,14 +144,23 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     line.command = help ? Command::Help : Command::Version;
     return line;
   }
-  for (const CLI::App* command : {&app, toText, toBinary}) RefuseExtras(*command);
+  for (const CLI::App* command : {&app, toText, toBinary, check}) RefuseExtras(*command);
   if (toText->parsed() || toBinary->parsed()) {
     if (streamPaths.size() != 2) throw UsageError(arguments.front() + " needs IN and OUT");
-    if (noData || exports || !line.paths.empty() || !jobs.empty() || !line.filesFrom.empty() ||
-        nulSeparated || line.quiet)
+    if (noData || strict || exports || !line.paths.empty() || !jobs.empty() ||
+        !line.filesFrom.empty() || nulSeparated || line.quiet)
       throw UsageError("to-text and to-binary take only IN and OUT");
     line.paths = std::move(streamPaths);
     line.command = toText->parsed() ? Command::ToText : Command::ToBinary;
+    return line;
+  }
+  if (check->parsed()) {
+    if (noData || strict || exports || !line.paths.empty() || !jobs.empty() ||
+        !line.filesFrom.empty() || nulSeparated || line.quiet)
+      throw UsageError("check takes only paths");
+    if (checkPaths.empty()) throw UsageError("no input given");
+    line.paths = std::move(checkPaths);
+    line.command = Command::Check;
     return line;
   }
   line.command = Command::Convert;
@@ -148,6 +169,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (noData) throw UsageError("--export writes data; it cannot go with --no-data");
     line.conversion.exports = ExportFormatList(*exports);
   }
+  line.conversion.strict = strict;
   if (!jobs.empty()) line.jobs = ParseJobs(jobs);
   if (nulSeparated && line.filesFrom.empty()) throw UsageError("-0 needs --files-from");
   line.listSeparator = nulSeparated ? '\0' : '\n';

@@ -9,12 +9,12 @@
 
 namespace kel {
 
-enum class Command { Help, Version, ToText, ToBinary, Convert };
+enum class Command { Help, Version, ToText, ToBinary, Convert, Check };
 
 struct CommandLine {
   Command command = Command::Help;
-  ConversionOptions conversion;    // Convert: no data with --no-data
-  std::vector<std::string> paths;  // Convert: files and folders; ToText/ToBinary: IN, OUT
+  ConversionOptions conversion;    // Convert: --no-data, --strict
+  std::vector<std::string> paths;  // Convert/Check: files and folders; ToText/ToBinary: IN, OUT
   // Convert: where more paths are listed (- for standard input), or nothing.
   std::string filesFrom;
   char listSeparator = '\n';  // '\0' with -0

@@ -26,7 +26,7 @@ using StreamConversion = std::function<void(TStream& input, TStream& output)>;
 
 constexpr const char* kStandardOutput = "-";
 
-// Runs one conversion step; a failure becomes one "PATH: MESSAGE" line.
+// Runs one stream conversion; a failure becomes one "PATH: MESSAGE" line.
 bool Attempt(const std::string& path, std::ostream& errors, const std::function<void()>& step) {
   try {
     step();
@@ -54,9 +54,9 @@ void ConvertStream(const std::string& in,
   if (!standardOutput) throw EWriteError(kSWriteError);
 }
 
-// The files to convert: the PATHs, then the paths listed in the list file;
+// The files of the batch: the PATHs, then the paths listed in the list file;
 // a list that cannot be read is a failed item of its own.
-std::vector<BatchItem> ConversionItems(const CommandLine& line) {
+std::vector<BatchItem> BatchItems(const CommandLine& line) {
   std::vector<std::string> paths = line.paths;
   std::optional<std::string> listFailure;
   if (!line.filesFrom.empty()) {
@@ -69,21 +69,33 @@ std::vector<BatchItem> ConversionItems(const CommandLine& line) {
   }
   std::vector<BatchItem> items = CollectBatchItems(paths);
   if (listFailure) items.insert(items.begin(), BatchItem{line.filesFrom, listFailure});
-  ClaimBatchOutputs(items, line.conversion);
   return items;
 }
 
-bool ConvertBatch(const CommandLine& line, std::ostream& errors) {
-  const std::vector<BatchItem> items = ConversionItems(line);
+// Converts one chart file; a strict conversion that dropped something fails
+// with the warnings as its report.
+FileReport ConvertOne(const std::string& path, const ConversionOptions& options) {
+  try {
+    return {ConvertChartFile(path, options), {}};
+  } catch (const EConversionWarnings& dropped) {
+    return {dropped.Warnings(), {}, true};
+  }
+}
+
+// Converts, or only loads (check), every file of the batch; true when none
+// failed, and for a check when nothing was dropped either.
+bool RunFiles(const CommandLine& line, std::ostream& errors) {
+  std::vector<BatchItem> items = BatchItems(line);
+  const bool check = line.command == Command::Check;
+  // A check writes nothing, so it claims no outputs.
+  if (!check) ClaimBatchOutputs(items, line.conversion);
   ProgressLine progress(errors, items.size(),
                         items.size() > 1 && !line.quiet && StandardErrorIsTerminal());
   const ConversionOptions& options = line.conversion;
-  return RunBatch(
-      items, line.jobs != 0 ? line.jobs : ProcessorsAvailable(),
-      [&options](const std::string& path) {
-        return FileReport{ConvertChartFile(path, options), {}};
-      },
-      errors, progress);
+  const FileJob job = [check, &options](const std::string& path) {
+    return check ? FileReport{CheckChartFile(path), {}, true} : ConvertOne(path, options);
+  };
+  return RunBatch(items, line.jobs != 0 ? line.jobs : ProcessorsAvailable(), job, errors, progress);
 }
 
 }  // namespace
@@ -106,7 +118,8 @@ int RunCommand(const CommandLine& line, std::ostream& out, std::ostream& errors)
       break;
     }
     case Command::Convert:
-      allConverted = ConvertBatch(line, errors);
+    case Command::Check:
+      allConverted = RunFiles(line, errors);
       break;
   }
   return allConverted ? 0 : 1;

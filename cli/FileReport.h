@@ -12,6 +12,9 @@ namespace kel {
 struct FileReport {
   std::vector<std::string> warnings;   // what the reader had to drop, in reading order
   std::optional<std::string> failure;  // the message of the failure that ended the file
+  bool warningsFail = false;           // a warning fails the file (check, --strict)
+
+  bool Failed() const { return failure.has_value() || (warningsFail && !warnings.empty()); }
 };
 
 // The message of a failure as the user reads it: the exception's message,

@@ -436,6 +436,14 @@ void TReader::SkipComponentRecord(bool withHeader) {
   }
 }
 
+void TReader::ReadValueBytes(TStream& target) {
+  const int64_t start = Position();
+  SkipValue();
+  const int64_t end = Position();
+  SetPosition(start);
+  ReadInto(target, end - start);
+}
+
 int64_t TReader::Position() {
   return FStream->Position() - (FBufEnd - FBufPos);
 }

@@ -52,6 +52,9 @@ class TReader : public TFiler {
   uint32_t ReadSetValue(const TSetElementNames& elements);
 
   void SkipValue();
+  // Copies the next value to target exactly as it is in the stream, tag and
+  // all, and steps over it.
+  void ReadValueBytes(TStream& target);
   void SkipPropertyEntry();
   void SkipComponentRecord(bool withHeader);
   // The bytes left to read, or -1 when the stream cannot tell.
@@ -96,6 +99,11 @@ class TReader : public TFiler {
   // Whether reading may go on after the error with this message; by default
   // asks OnError, and says no without it.
   virtual bool ReportError(const std::string& message);
+  // Told of every entry that reading leaves out and goes on without: a record
+  // or property entry skipped after ReportError allowed it, and a reference
+  // that resolves to nothing. The description names the object and the
+  // property. By default passes it to OnDropped.
+  virtual void ReportDropped(const std::string& description);
   // The address of root's published method name; raises EReadError "Invalid
   // property value" when there is none and OnFindMethod does not clear the error.
   virtual void* LookupMethod(TComponent* root, const std::u16string& name);
@@ -115,6 +123,7 @@ class TReader : public TFiler {
   std::function<void(TReader&, TComponent&, std::u16string& name)> OnSetName;
   std::function<void(TReader&, std::u16string& name)> OnReferenceName;
   std::function<void(TReader&, const std::string& message, bool& handled)> OnError;
+  std::function<void(TReader&, const std::string& description)> OnDropped;
   std::function<void(TReader&, const std::u16string& className, const TClassInfo*& componentClass)>
       OnFindComponentClass;
   std::function<void(TReader&, const TClassInfo& componentClass, TComponent*& component)>
@@ -134,6 +143,9 @@ class TReader : public TFiler {
   TComponent* CreateChild(const std::u16string& className);
   void ReadRootRecord(TComponent& root);
   void ResolveLocalFixups();
+  // ReportError for the routed message; when reading goes on, ReportDropped
+  // with the description.
+  bool SkipAfterError(const std::string& message, const std::string& description);
 
   TComponent* FOwner = nullptr;
   TComponent* FParent = nullptr;

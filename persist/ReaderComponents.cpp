@@ -43,6 +43,14 @@ std::vector<TComponent*> SubComponents(TComponent& component) {
   return subs;
 }
 
+// How messages name an object: a component by its name, anything else (or
+// an unnamed component) by its class.
+const std::u16string& ObjectName(const TPersistent& instance) {
+  const auto* component = dynamic_cast<const TComponent*>(&instance);
+  return component != nullptr && !component->Name().empty() ? component->Name()
+                                                            : instance.ClassName();
+}
+
 int32_t ReadLength(TReader& reader) {
   uint8_t bytes[4];
   reader.Read(bytes, 4);
@@ -107,7 +115,7 @@ void TReader::ReadRootRecord(TComponent& root) {
         ResolveGlobalFixups();
         break;
       } catch (const Exception& e) {
-        if (!ReportError(e.Message())) throw;
+        if (!SkipAfterError(e.Message(), e.Message())) throw;
       }
     }
   } catch (...) {
@@ -167,7 +175,7 @@ TComponent* TReader::ReadComponent(TComponent* component) {
   } catch (const Exception& e) {
     if (created && result != nullptr) DestroyCreated(result);
     SkipComponentRecord(false);
-    if (ReportError(e.Message())) return nullptr;
+    if (SkipAfterError(e.Message(), SkippedRecordText(name, e.Message()))) return nullptr;
     throw;
   }
 
@@ -223,12 +231,8 @@ void TReader::ReadPropertyEntry(TPersistent& instance) {
   try {
     ReadPropertyPath(instance, path);
   } catch (const Exception& e) {
-    const auto* component = dynamic_cast<const TComponent*>(&instance);
-    const std::u16string& objectName = component != nullptr && !component->Name().empty()
-                                           ? component->Name()
-                                           : instance.ClassName();
-    EReadError wrapped(ErrorReadingText(objectName, path, e.Message()));
-    if (FCanHandleExcepts && ReportError(wrapped.Message())) return;
+    EReadError wrapped(ErrorReadingText(ObjectName(instance), path, e.Message()));
+    if (FCanHandleExcepts && SkipAfterError(wrapped.Message(), wrapped.Message())) return;
     throw wrapped;
   }
 }
@@ -421,6 +425,16 @@ bool TReader::ReportError(const std::string& message) {
   return handled;
 }
 
+void TReader::ReportDropped(const std::string& description) {
+  if (OnDropped) OnDropped(*this, description);
+}
+
+bool TReader::SkipAfterError(const std::string& message, const std::string& description) {
+  if (!ReportError(message)) return false;
+  ReportDropped(description);
+  return true;
+}
+
 void* TReader::LookupMethod(TComponent* root, const std::u16string& name) {
   void* address = root != nullptr ? MethodAddress(root->ClassInfo(), name) : nullptr;
   bool error = address == nullptr;
@@ -454,10 +468,19 @@ void TReader::ResolveLocalFixups() {
     if (component != nullptr || dot == std::u16string::npos) {
       // A reference to a component of the wrong class is refused by the
       // setter; like other bad values it goes to the error route.
+      const std::u16string& objectName = ObjectName(*fixup.FInstance);
       try {
         SetObjectProp(*fixup.FInstance, *fixup.FPropInfo, component);
+        // An unresolved plain name clears the property without an error, but
+        // the reference it held is gone.
+        if (component == nullptr) {
+          ReportDropped(
+              ErrorReadingText(objectName, fixup.FPropInfo->Name, UnresolvedReferenceText(name)));
+        }
       } catch (const Exception& e) {
-        if (!ReportError(e.Message())) throw;
+        const std::string description =
+            ErrorReadingText(objectName, fixup.FPropInfo->Name, e.Message());
+        if (!SkipAfterError(e.Message(), description)) throw;
       }
     } else {
       AddPendingReference({fixup.FInstance, fixup.FInstanceRoot, fixup.FPropInfo,

@@ -17,4 +17,13 @@ std::string ErrorReadingText(std::u16string_view objectName,
   return text;
 }
 
+std::string SkippedRecordText(std::u16string_view objectName, std::string_view cause) {
+  if (objectName.empty()) return std::string(cause);
+  return "Error reading " + Utf16ToUtf8(objectName) + ": " + std::string(cause);
+}
+
+std::string UnresolvedReferenceText(std::u16string_view name) {
+  return "Component " + Utf16ToUtf8(name) + " not found";
+}
+
 }  // namespace kel

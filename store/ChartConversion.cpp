@@ -33,6 +33,17 @@ std::vector<TExportFormatInfo> RequestedExports(const ConversionOptions& options
   throw EFCreateError("Cannot write file \"" + output + "\": " + reason);
 }
 
+// Loads the chart file `inputName` into chart, tolerating what cannot be
+// read; returns what was left out.
+ConversionWarnings LoadChartFile(TCustomChart& chart, const std::string& inputName) {
+  ConversionWarnings warnings;
+  const std::unique_ptr<TStream> input = OpenInputStream(inputName);
+  ReadChartFromStream(&chart, *input, true, {}, [&warnings](const std::string& description) {
+    warnings.push_back(description);
+  });
+  return warnings;
+}
+
 }  // namespace
 
 std::string ChartOutputName(const std::string& path, const std::string& extension) {
@@ -73,6 +84,9 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
   return outputs;
 }
 
+EConversionWarnings::EConversionWarnings(ConversionWarnings warnings)
+    : Exception("warning: " + warnings.front()), FWarnings(std::move(warnings)) {}
+
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options) {
   const std::string inputName = WithDefaultChartExtension(path);
   for (const std::string& output : PossibleChartOutputNames(path, options)) {
@@ -83,10 +97,8 @@ ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOpt
   // would to a window: references to its children are written relative to it.
   TComponent host(nullptr);
   auto* chart = new TChart(&host);
-  {
-    const std::unique_ptr<TStream> input = OpenInputStream(inputName);
-    ReadChartFromStream(chart, *input, true);
-  }
+  ConversionWarnings warnings = LoadChartFile(*chart, inputName);
+  if (options.strict && !warnings.empty()) throw EConversionWarnings(std::move(warnings));
   // A document the chart does not fit is left out; the others are still
   // written, together, and the first refusal is the file's failure.
   std::vector<StreamReplacement> outputs;
@@ -102,7 +114,13 @@ ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOpt
   }
   WriteFilesAtomically(outputs);
   if (refused) std::rethrow_exception(refused);
-  return {};
+  return warnings;
+}
+
+ConversionWarnings CheckChartFile(const std::string& path) {
+  TComponent host(nullptr);
+  auto* chart = new TChart(&host);
+  return LoadChartFile(*chart, WithDefaultChartExtension(path));
 }
 
 void BatchOutputClaims::Claim(const std::string& path, const ConversionOptions& options) {

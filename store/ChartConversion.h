@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "persist/Exceptions.h"
 #include "persist/Stream.h"
 #include "store/export/ChartExports.h"
 
@@ -25,11 +26,24 @@ struct ConversionOptions {
   bool includeData = true;
   // The documents of the series' values written with data.
   std::vector<TExportFormat> exports = {TExportFormat::Xml};
+  // Anything dropped while reading fails the file before an output is written.
+  bool strict = false;
 };
 
 // What the reader had to drop from a chart file, one message per entry, in
 // reading order.
 using ConversionWarnings = std::vector<std::string>;
+
+// A strict conversion that dropped something. Its message is the first
+// warning after "warning: ".
+class EConversionWarnings : public Exception {
+ public:
+  explicit EConversionWarnings(ConversionWarnings warnings);
+  const ConversionWarnings& Warnings() const { return FWarnings; }
+
+ private:
+  ConversionWarnings FWarnings;
+};
 
 // One file a conversion writes: where it goes and what fills it.
 struct ChartOutput {
@@ -59,11 +73,16 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
 // replaced, or on failure none. A document the chart does not fit (its
 // check raises) is left out and its failure raised after the others are
 // written. Raises the loading, reading or file failure as an exception
-// carrying its message; returns what the reader dropped. An input that is
-// one of its own possible outputs (the same file, also through a link) is
-// refused before anything is read: EFCreateError "Cannot write file "OUT":
-// it is the input file".
+// carrying its message; returns what the reader dropped. A strict
+// conversion raises EConversionWarnings instead of writing when anything
+// was dropped. An input that is one of its own possible outputs (the same
+// file, also through a link) is refused before anything is read:
+// EFCreateError "Cannot write file "OUT": it is the input file".
 ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOptions& options);
+
+// Loads the chart file at `path` as ConvertChartFile does and writes
+// nothing; returns what the reader dropped.
+ConversionWarnings CheckChartFile(const std::string& path);
 
 // The outputs of one batch, claimed input by input in the batch's order, so
 // that no output replaces an input of the batch or another input's output,

@@ -24,7 +24,8 @@ bool TChartReader::ReportError(const std::string& message) {
 void ReadChartFromStream(TCustomChart* chart,
                          TStream& stream,
                          bool readData,
-                         const TProcKelCheckError& checkError) {
+                         const TProcKelCheckError& checkError,
+                         const TProcKelDropped& dropped) {
   if (chart == nullptr) throw ChartException(InvalidChartMessage());
   if (stream.Size() == 0) throw ChartException(EmptyChartFileMessage());
   if (!IsChartStream(stream)) throw ChartException(WrongChartFileFormatMessage());
@@ -49,6 +50,11 @@ void ReadChartFromStream(TCustomChart* chart,
       error = false;
     };
     reader.CheckError = checkError;
+    if (dropped) {
+      reader.OnDropped = [&dropped](TReader&, const std::string& description) {
+        dropped(description);
+      };
+    }
     const std::u16string name = chart->Name();
     reader.ReadRootComponent(*chart);
     if (!name.empty()) chart->SetName(name);

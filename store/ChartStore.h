@@ -14,6 +14,9 @@ class TCustomChart;
 // Given the text of a reading error: true to skip what could not be read and
 // go on, false to fail.
 using TProcKelCheckError = std::function<bool(const std::string& message)>;
+// Given the description of each entry the load left out and went on without
+// (see TReader::ReportDropped).
+using TProcKelDropped = std::function<void(const std::string& description)>;
 
 // The reader used for charts: tolerant unless its callback says otherwise.
 class TChartReader : public TReader {
@@ -29,11 +32,12 @@ class TChartReader : public TReader {
 // readData, values that files of the earlier layout keep after the component
 // stream are read too. Raises ChartException "Invalid Chart in *.kel file"
 // (no chart), "Empty *.kel file" or "Wrong *.kel file format" before touching
-// the chart.
+// the chart. `dropped` hears of everything the load leaves out.
 void ReadChartFromStream(TCustomChart* chart,
                          TStream& stream,
                          bool readData = false,
-                         const TProcKelCheckError& checkError = {});
+                         const TProcKelCheckError& checkError = {},
+                         const TProcKelDropped& dropped = {});
 // Opens the file (".kel" added when the name has no extension) and loads it
 // without trailing values.
 void ReadChartFromFile(TCustomChart* chart,

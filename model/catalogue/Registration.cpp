@@ -4,7 +4,7 @@
 
 #include "model/attributes/AttributeClasses.h"
 #include "model/axes/ChartAxes.h"
-#include "model/catalogue/SeriesGallery.h"
+#include "model/catalogue/CatalogueRegistration.h"
 #include "model/chart/Chart.h"
 #include "model/extended/ExtendedSeries.h"
 #include "model/functions/FunctionClasses.h"
@@ -23,9 +23,11 @@ void RegisterModelClasses() {
     RegisterSeriesClasses();
     RegisterStandardSeriesClasses();
     RegisterFunctionClasses();
-    RegisterStandardSeriesGallery();
     RegisterExtendedSeriesClasses();
     RegisterToolClasses();
+    // The catalogue comes last: it takes the classes the areas registered as
+    // they are. It stays until the process ends.
+    static const TCatalogueRegistration catalogue;
   });
 }
 

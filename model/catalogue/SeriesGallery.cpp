@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "model/standard/StandardSeries.h"
 #include "persist/ClassRegistry.h"
 
 namespace kel {
@@ -10,18 +9,6 @@ namespace kel {
 const std::u16string kGalleryStandard = u"Standard";
 
 namespace {
-
-// Captions of the gallery; a carriage return splits a caption into the two
-// lines of a gallery button.
-const std::u16string kGalleryLine = u"Line";
-const std::u16string kGalleryBar = u"Bar";
-const std::u16string kGalleryHorizBar = u"Horizontal\rBar";
-const std::u16string kGalleryArea = u"Area";
-const std::u16string kGalleryPoint = u"Point";
-const std::u16string kGalleryPie = u"Pie";
-const std::u16string kGalleryFastLine = u"Fast Line";
-const std::u16string kGalleryHorizLine = u"Horizontal\rLine";
-const std::u16string kGalleryHorizArea = u"Horizontal\rArea";
 
 bool IsPlainEntryOf(const TKelSeriesType& entry, const TClassInfo& seriesClass) {
   return entry.SeriesClass == &seriesClass && entry.FunctionClass == nullptr;
@@ -122,20 +109,6 @@ std::u16string SeriesTypeText(const TClassInfo& seriesClass) {
   TKelSeriesType entry;
   if (SeriesGallery().Find(seriesClass, 0, entry)) return entry.Caption();
   return seriesClass.ClassName;
-}
-
-void RegisterStandardSeriesGallery() {
-  AddSeriesGalleryEntry(TLineSeries::StaticClassInfo(), kGalleryLine);
-  AddSeriesGalleryEntry(TBarSeries::StaticClassInfo(), kGalleryBar);
-  AddSeriesGalleryEntry(THorizBarSeries::StaticClassInfo(), kGalleryHorizBar);
-  AddSeriesGalleryEntry(TAreaSeries::StaticClassInfo(), kGalleryArea);
-  AddSeriesGalleryEntry(TPointSeries::StaticClassInfo(), kGalleryPoint);
-  AddSeriesGalleryEntry(TPieSeries::StaticClassInfo(), kGalleryPie, kGalleryStandard, 1);
-  AddSeriesGalleryEntry(TFastLineSeries::StaticClassInfo(), kGalleryFastLine);
-  AddSeriesGalleryEntry(THorizLineSeries::StaticClassInfo(), kGalleryHorizLine, kGalleryStandard,
-                        1);
-  AddSeriesGalleryEntry(THorizAreaSeries::StaticClassInfo(), kGalleryHorizArea, kGalleryStandard,
-                        1);
 }
 
 }  // namespace kel

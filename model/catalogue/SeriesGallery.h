@@ -79,7 +79,4 @@ void RemoveGalleryEntries(bool isSeries, std::initializer_list<const TClassInfo*
 // return of two-line captions), or the class name when it has none.
 std::u16string SeriesTypeText(const TClassInfo& seriesClass);
 
-// The gallery entries of the standard series classes.
-void RegisterStandardSeriesGallery();
-
 }  // namespace kel

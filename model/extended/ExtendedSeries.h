@@ -13,11 +13,7 @@
 namespace kel {
 
 // Registers every extended series class by name, so chart files naming them
-// load, and enters them in the series gallery.
+// load; the catalogue gives them their gallery entries.
 void RegisterExtendedSeriesClasses();
-
-// The gallery entries of the extended series classes, which also give them
-// their type texts.
-void RegisterExtendedSeriesGallery();
 
 }  // namespace kel

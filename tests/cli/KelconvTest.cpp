@@ -86,6 +86,9 @@ TEST_F(KelconvTest, UsageErrorsExitWithTwo) {
       {"--export", "xml,", "a.kel"},
       {"--export", "xml", "--export=json", "a.kel"},
       {"--export", "json", "--no-data", "a.kel"},
+      {"check"},
+      {"check", "--strict", "a.kel"},
+      {"to-text", "--strict", "a.kel", "b.txt"},
   };
   for (const auto& arguments : cases) {
     SCOPED_TRACE(arguments.empty() ? "(none)" : arguments.front());

@@ -55,9 +55,11 @@ inline std::vector<uint8_t> FromText(std::string_view text) {
 }
 
 // Reads bytes into root; with tolerant set, every routed error is collected in
-// errors and reading goes on, as the chart store's reader does.
+// errors and reading goes on, as the chart store's reader does. What reading
+// left out is collected in dropped.
 struct ReadResult {
   std::vector<std::string> errors;
+  std::vector<std::string> dropped;
 };
 
 inline ReadResult ReadRoot(TComponent& root,
@@ -69,6 +71,9 @@ inline ReadResult ReadRoot(TComponent& root,
   reader.OnError = [&](TReader&, const std::string& message, bool& handled) {
     result.errors.push_back(message);
     handled = tolerant;
+  };
+  reader.OnDropped = [&](TReader&, const std::string& description) {
+    result.dropped.push_back(description);
   };
   reader.ReadRootComponent(root);
   return result;

@@ -284,6 +284,32 @@ TEST_F(ReaderComponents, ReferencesAreResolvedAfterTheWholeRecord) {
   EXPECT_EQ(static_cast<TTestTool*>(root.FindComponent(u"Tool1"))->FSeries, series1);
 }
 
+TEST_F(ReaderComponents, WhatReadingLeavesOutIsDescribedWithItsObject) {
+  const struct {
+    const char* body;
+    const char* dropped;
+  } cases[] = {
+      {"Foo = 1\n", "Error reading TTestRoot.Foo: Property Foo does not exist"},
+      {"object X: TUnknownThing\nend\n", "Error reading X: Class TUnknownThing not found"},
+      {"object TUnknownThing\nend\n", "Class TUnknownThing not found"},
+      {"object Series1: TTestSeries\n  Source = Nope\nend\n",
+       "Error reading Series1.Source: Component Nope not found"},
+      {"Master = Tool1\nobject Tool1: TTestTool\nend\n",
+       "Error reading TTestRoot.Master: Invalid property value"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.body);
+    TTestRoot fresh(nullptr);
+    EXPECT_EQ(ReadRoot(fresh, FromText(Root(c.body))).dropped, Strings{c.dropped});
+  }
+}
+
+TEST_F(ReaderComponents, WithoutTheErrorRouteNothingIsDroppedButUnresolvedNames) {
+  const test::ReadResult result =
+      ReadRoot(root, FromText(Root("object Series1: TTestSeries\n  Source = Nope\nend\n")), false);
+  EXPECT_EQ(result.dropped, Strings{"Error reading Series1.Source: Component Nope not found"});
+}
+
 TEST_F(ReaderComponents, AReferenceToAComponentOfAnotherClassIsRouted) {
   EXPECT_EQ(Read(Root("Master = Tool1\nobject Tool1: TTestTool\nend\n")),
             Strings{"Invalid property value"});

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "model/catalogue/Registration.h"
 #include "persist/Exceptions.h"
 #include "store/ChartConversion.h"
 #include "store/ChartException.h"
 #include "tests/persist/HexBytes.h"
 #include "tests/platform/TempFolder.h"
+#include "tests/store/DataFolder.h"
 
 namespace kel {
 namespace {
@@ -112,6 +114,50 @@ TEST_F(ConvertChartFileTest, MissingFileRaisesTheOpenErrorWithTheFullName) {
   EXPECT_EQ(Convert(folder / "none"),
             "Cannot open file \"" + (folder / "none.kel") + "\". No such file or directory");
   EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST_F(ConvertChartFileTest, WarningsAreReturnedAndAStrictConversionWritesNothing) {
+  test::WriteFile(folder / "drops.kel",
+                  "object Chart1: TChart\n  Foo = 1\n  object S: TNoSuchSeries\n  end\nend\n");
+  const ConversionWarnings expected = {"Error reading Chart1.Foo: Property Foo does not exist",
+                                       "Error reading S: Class TNoSuchSeries not found"};
+  EXPECT_EQ(CheckChartFile(folder / "drops.kel"), expected);
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drops.kel"}));
+  try {
+    ConvertChartFile(folder / "drops.kel", {.strict = true});
+    ADD_FAILURE() << "no failure";
+  } catch (const EConversionWarnings& e) {
+    EXPECT_EQ(e.Warnings(), expected);
+    EXPECT_STREQ(e.what(), "warning: Error reading Chart1.Foo: Property Foo does not exist");
+  }
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drops.kel"}));
+  EXPECT_EQ(ConvertChartFile(folder / "drops.kel", {}), expected);
+  EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drops.kel", "drops.txt"}));
+}
+
+TEST_F(ConvertChartFileTest, ControlCharactersOfAWarningAreEscaped) {
+  // A chart whose one property is named "Fo", a line feed and "o".
+  const std::vector<uint8_t> bytes = test::Hex(
+      "60 30 57 01 54 50 46 30 06 54 43 68 61 72 74 00"
+      "04 46 6F 0A 6F 02 01 00 00");
+  test::WriteFile(folder / "odd.kel", std::string(bytes.begin(), bytes.end()));
+  EXPECT_EQ(CheckChartFile(folder / "odd.kel"),
+            ConversionWarnings{"Error reading TChart.Fo\\x0Ao: Property Fo\\x0Ao does not exist"});
+}
+
+TEST_F(ConvertChartFileTest, XmlLeavesOutThePointsOfAKeptDataBlock) {
+  RegisterModelClasses();
+  std::string chart;
+  ASSERT_TRUE(test::ReadDataFile(KEL_TEST_DATA, "catalogue_lossless.kel", chart));
+  test::WriteFile(folder / "lossless.kel", chart);
+  EXPECT_EQ(ConvertChartFile(folder / "lossless.kel", {}), ConversionWarnings{});
+  // The document is UTF-16 (little-endian, after its byte order mark) and
+  // holds only ASCII here: every other byte is the text.
+  const std::string document = test::ReadFile(folder / "lossless.xml");
+  std::string xml;
+  for (size_t i = 2; i < document.size(); i += 2) xml += document[i];
+  EXPECT_NE(xml.find("type=\"Surface\""), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<points count=\"0\">"), std::string::npos) << xml;
 }
 
 }  // namespace

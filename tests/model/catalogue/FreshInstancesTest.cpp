@@ -1,4 +1,4 @@
-// A newly created object of every registered class writes exactly the entries
+// A newly created object of every modelled registered class writes exactly the entries
 // whose constructor value differs from the table's default. A table default
 // that disagrees with the constructor shows up here as an extra or missing
 // line.
@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "model/catalogue/LosslessClass.h"
 #include "model/catalogue/Registration.h"
 #include "persist/ClassRegistry.h"
 #include "persist/Collection.h"
@@ -38,6 +39,8 @@ TEST(FreshInstancesTest, EveryCreatableClassWritesWhatItsConstructorSetsApartFro
   std::string written;
   for (const TClassInfo* info : RegisteredClasses()) {
     if (info->CreateComponent == nullptr && info->CreateItem == nullptr) continue;
+    // A class made on a modelled base has its base's table and constructor.
+    if (IsLosslessClass(*info)) continue;
     written += "[" + Utf16ToUtf8(info->ClassName) + "]\n" + FreshInstanceText(*info);
   }
   EXPECT_EQ(written, test::ReadFile(KEL_TEST_DATA "/catalogue/fresh_instances.txt"));

@@ -2,6 +2,7 @@
 // look-ups and the type texts.
 #include <gtest/gtest.h>
 
+#include "model/catalogue/LosslessClass.h"
 #include "model/catalogue/Registration.h"
 #include "model/catalogue/SeriesGallery.h"
 #include "model/standard/BarSeries.h"
@@ -13,10 +14,7 @@ namespace {
 
 class SeriesGalleryTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    RegisterModelClasses();
-    RegisterStandardSeriesGallery();
-  }
+  static void SetUpTestSuite() { RegisterModelClasses(); }
 };
 
 TEST_F(SeriesGalleryTest, StandardEntries) {
@@ -38,24 +36,27 @@ TEST_F(SeriesGalleryTest, TypeTexts) {
 }
 
 TEST_F(SeriesGalleryTest, FirstRegistrationStandsAndVariantsFollow) {
-  static const std::u16string other = u"Other line";
+  static const std::u16string first = u"Stepped";
+  static const std::u16string other = u"Other stepped";
   static const std::u16string variant = u"Stairs";
+  const TClassInfo& stepped = MakeLosslessClass(u"TSteppedSeries", LosslessBaseOf<TLineSeries>());
   const int before = SeriesGallery().Count();
-  AddSeriesGalleryEntry(TLineSeries::StaticClassInfo(), other);
-  EXPECT_EQ(SeriesGallery().Count(), before);
-  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+  AddSeriesGalleryEntry(stepped, first);
+  AddSeriesGalleryEntry(stepped, other);
+  EXPECT_EQ(SeriesGallery().Count(), before + 1);
+  EXPECT_EQ(SeriesTypeText(stepped), u"Stepped");
+  EXPECT_EQ(GetClass(u"TSteppedSeries"), &stepped);
 
-  AddGalleryEntry(&TLineSeries::StaticClassInfo(), nullptr, variant, 1, 1, kGalleryStandard);
+  AddGalleryEntry(&stepped, nullptr, variant, 1, 1, kGalleryStandard);
   TKelSeriesType entry;
-  ASSERT_TRUE(SeriesGallery().Find(TLineSeries::StaticClassInfo(), 1, entry));
+  ASSERT_TRUE(SeriesGallery().Find(stepped, 1, entry));
   EXPECT_EQ(entry.Caption(), u"Stairs");
-  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+  EXPECT_EQ(SeriesTypeText(stepped), u"Stepped");
 
-  RemoveGalleryEntries(true, {&TLineSeries::StaticClassInfo()});
-  EXPECT_EQ(SeriesGallery().Count(), before - 1);
-  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"TLineSeries");
-  RegisterStandardSeriesGallery();
-  EXPECT_EQ(SeriesTypeText(TLineSeries::StaticClassInfo()), u"Line");
+  RemoveGalleryEntries(true, {&stepped});
+  EXPECT_EQ(SeriesGallery().Count(), before);
+  EXPECT_EQ(SeriesTypeText(stepped), u"TSteppedSeries");
+  UnRegisterClass(stepped);
 }
 
 }  // namespace

@@ -20,10 +20,7 @@ namespace kel::test {
 
 class ExportChartTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    RegisterModelClasses();
-    RegisterStandardSeriesGallery();
-  }
+  static void SetUpTestSuite() { RegisterModelClasses(); }
 
   // A series of class T owned by and attached to the chart.
   template <class T>

@@ -4,6 +4,7 @@
 // with xmllint.
 #include <gtest/gtest.h>
 
+#include "model/catalogue/LosslessClass.h"
 #include "model/catalogue/SeriesGallery.h"
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
@@ -336,15 +337,13 @@ TEST_F(SeriesDataXmlTest, ListNamesBecomeValidUniqueAttributeNames) {
 
 TEST_F(SeriesDataXmlTest, TypeTextWithAmpersandIsEscaped) {
   static const std::u16string description = u"A & B && C";
-  AddGalleryEntry(&THorizLineSeries::StaticClassInfo(), nullptr, description, 7, 1,
-                  kGalleryStandard);
-  TKelSeriesType entry;
-  ASSERT_TRUE(SeriesGallery().Find(THorizLineSeries::StaticClassInfo(), 7, entry));
+  const TClassInfo& ampersandSeries =
+      MakeLosslessClass(u"TAmpersandSeries", LosslessBaseOf<TLineSeries>());
+  AddSeriesGalleryEntry(ampersandSeries, description);
   std::u16string text;
-  AppendXmlEscaped(text, entry.Caption());
+  AppendXmlEscaped(text, SeriesTypeText(ampersandSeries));
   EXPECT_EQ(text, u"A &amp; B &amp;&amp; C");
-  RemoveGalleryEntries(true, {&THorizLineSeries::StaticClassInfo()});
-  RegisterStandardSeriesGallery();
+  RemoveGalleryEntries(true, {&ampersandSeries});
 }
 
 }  // namespace

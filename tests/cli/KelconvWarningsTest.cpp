@@ -1,0 +1,100 @@
+// What kelconv reports of the entries a load leaves out: one warning line
+// each, a failure with --strict, and nothing written by check.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/platform/TempFolder.h"
+
+namespace kel {
+namespace {
+
+// A chart with an unknown property, a series of an unregistered class, a
+// series with an unknown property and a source that names nothing.
+const char* const kDroppingChart =
+    "object Chart1: TChart\r\n"
+    "  Foo = 1\r\n"
+    "  object Series1: TNoSuchSeries\r\n"
+    "    Bar = 2\r\n"
+    "  end\r\n"
+    "  object Series2: TLineSeries\r\n"
+    "    Bogus = 3\r\n"
+    "    DataSource = Series9\r\n"
+    "  end\r\n"
+    "end\r\n";
+
+const char* const kCleanChart = "object Chart1: TChart\r\n  Width = 300\r\nend\r\n";
+
+class KelconvWarningsTest : public ::testing::Test {
+ protected:
+  struct Run {
+    int status = -1;
+    std::string err;
+  };
+
+  Run Kelconv(const std::vector<std::string>& arguments) {
+    std::string command = std::string("'") + KEL_CLI_PATH + "'";
+    for (const std::string& argument : arguments) command += " '" + argument + "'";
+    command += " >/dev/null 2>'" + (folder / ".stderr") + "'";
+    const int result = std::system(command.c_str());
+    Run run{WIFEXITED(result) ? WEXITSTATUS(result) : -1, test::ReadFile(folder / ".stderr")};
+    std::filesystem::remove(folder / ".stderr");
+    return run;
+  }
+
+  // The warnings of the dropping chart at path, in reading order.
+  static std::string Warnings(const std::string& path) {
+    return path + ": warning: Error reading Chart1.Foo: Property Foo does not exist\n" + path +
+           ": warning: Error reading Series1: Class TNoSuchSeries not found\n" + path +
+           ": warning: Error reading Series2.Bogus: Property Bogus does not exist\n" + path +
+           ": warning: Error reading Series2.DataSource: Component Series9 not found\n";
+  }
+
+  test::TempFolder folder;
+};
+
+TEST_F(KelconvWarningsTest, EachModeReportsTheDroppedEntriesWithItsStatusAndOutputs) {
+  const struct {
+    const char* name;
+    std::vector<std::string> options;
+    int status;
+    bool writes;
+  } cases[] = {
+      {"plain conversion", {}, 0, true},
+      {"strict conversion", {"--strict"}, 1, false},
+      {"check", {"check"}, 1, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string chart = folder / "drops.kel";
+    test::WriteFile(chart, kDroppingChart);
+    std::vector<std::string> arguments = c.options;
+    arguments.push_back(chart);
+    const Run run = Kelconv(arguments);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.err, Warnings(chart));
+    EXPECT_EQ(std::filesystem::exists(folder / "drops.txt"), c.writes);
+    EXPECT_EQ(std::filesystem::exists(folder / "drops.xml"), c.writes);
+    std::filesystem::remove(folder / "drops.txt");
+    std::filesystem::remove(folder / "drops.xml");
+  }
+}
+
+TEST_F(KelconvWarningsTest, CheckOfCleanAndFailingFiles) {
+  test::WriteFile(folder / "clean.kel", kCleanChart);
+  test::WriteFile(folder / "bad.kel", "not a chart");
+  EXPECT_EQ(Kelconv({"check", folder / "clean.kel"}).status, 0);
+  const Run run = Kelconv({"check", folder / "bad.kel", folder / "clean.kel"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, (folder / "bad.kel") + ": Wrong *.kel file format\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "clean.txt"));
+  EXPECT_EQ(Kelconv({"--strict", folder / "clean.kel"}).status, 0);
+  EXPECT_TRUE(std::filesystem::exists(folder / "clean.txt"));
+}
+
+}  // namespace
+}  // namespace kel
