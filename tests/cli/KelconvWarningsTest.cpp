@@ -96,5 +96,17 @@ TEST_F(KelconvWarningsTest, CheckOfCleanAndFailingFiles) {
   EXPECT_TRUE(std::filesystem::exists(folder / "clean.txt"));
 }
 
+TEST_F(KelconvWarningsTest, ControlCharactersOfAWarningAreEscaped) {
+  // A chart whose one property is named "Fo", a line feed and "o".
+  test::WriteFile(folder / "odd.kel", std::string("\x60\x30\x57\x01TPF0\x06TChart\x00\x04"
+                                                  "Fo\no\x02\x01\x00\x00",
+                                                  25));
+  const Run run = Kelconv({"check", folder / "odd.kel"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err,
+            (folder / "odd.kel") +
+                ": warning: Error reading TChart.Fo\\no: Property Fo\\no does not exist\n");
+}
+
 }  // namespace
 }  // namespace kel

@@ -135,16 +135,6 @@ TEST_F(ConvertChartFileTest, WarningsAreReturnedAndAStrictConversionWritesNothin
   EXPECT_EQ(folder.Names(), (std::vector<std::string>{"drops.kel", "drops.txt"}));
 }
 
-TEST_F(ConvertChartFileTest, ControlCharactersOfAWarningAreEscaped) {
-  // A chart whose one property is named "Fo", a line feed and "o".
-  const std::vector<uint8_t> bytes = test::Hex(
-      "60 30 57 01 54 50 46 30 06 54 43 68 61 72 74 00"
-      "04 46 6F 0A 6F 02 01 00 00");
-  test::WriteFile(folder / "odd.kel", std::string(bytes.begin(), bytes.end()));
-  EXPECT_EQ(CheckChartFile(folder / "odd.kel"),
-            ConversionWarnings{"Error reading TChart.Fo\\x0Ao: Property Fo\\x0Ao does not exist"});
-}
-
 TEST_F(ConvertChartFileTest, XmlLeavesOutThePointsOfAKeptDataBlock) {
   RegisterModelClasses();
   std::string chart;

@@ -45,10 +45,13 @@ std::vector<uint8_t> ReadAndWriteAgain(const std::vector<uint8_t>& bytes) {
 }
 
 // Puts a new object of the class under the chart as the reader would: a
-// function as the function of a series of its own.
+// function as the function of a series of its own. A series writes its
+// points, as in a chart saved with data: a shape's corners, read back, make
+// it write them in any case.
 void AddUnderChart(TChart& chart, const TClassInfo& info, TCatalogueKind kind) {
   TComponent* object = info.CreateComponent(&chart);
   object->SetName(u"Object1");
+  if (auto* series = dynamic_cast<TChartSeries*>(object)) series->ManualData = true;
   if (kind == TCatalogueKind::Function) {
     auto* series = new TLineSeries(&chart);
     series->SetName(u"Series1");
