@@ -5,10 +5,10 @@
 #include <functional>
 #include <vector>
 
-#include "model/catalogue/Registration.h"
 #include "model/chart/Chart.h"
 #include "model/extended/ExtendedSeries.h"
 #include "persist/Stream.h"
+#include "tests/model/SeriesChartTest.h"
 
 namespace kel::extended_series_test {
 namespace {
@@ -41,19 +41,7 @@ void ReadInto(TChartSeries& series, const Bytes& block) {
 constexpr double kJanuary2 = 45293;
 constexpr double kJanuary3 = 45294;
 
-class ExtendedSeriesDataTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterModelClasses(); }
-
-  template <class T>
-  T* AddSeries() {
-    auto* series = new T(&FChart);
-    series->SetParentChart(&FChart);
-    return series;
-  }
-
-  TChart FChart{nullptr};
-};
+class ExtendedSeriesDataTest : public test::SeriesChartTest {};
 
 TEST_F(ExtendedSeriesDataTest, BlocksCarryTheExtraValuesInListOrder) {
   struct Case {

@@ -11,7 +11,6 @@
 #include "model/attributes/Brush.h"
 #include "model/attributes/Gradient.h"
 #include "model/attributes/Pen.h"
-#include "model/catalogue/Registration.h"
 #include "model/catalogue/SeriesGallery.h"
 #include "model/chart/Chart.h"
 #include "model/extended/ExtendedSeries.h"
@@ -19,6 +18,7 @@
 #include "model/standard/BarSeries.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
+#include "tests/model/SeriesChartTest.h"
 
 namespace kel::extended_series_test {
 namespace {
@@ -52,20 +52,7 @@ const std::string kCandleOwnLines =
     "HighLowPen.Color = clDefault\n"
     "HighLowPen.EndStyle = esSquare\n";
 
-class ExtendedSeriesTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterModelClasses(); }
-
-  // A series of class T owned by and attached to the chart.
-  template <class T>
-  T* AddSeries() {
-    auto* series = new T(&FChart);
-    series->SetParentChart(&FChart);
-    return series;
-  }
-
-  TChart FChart{nullptr};
-};
+class ExtendedSeriesTest : public test::SeriesChartTest {};
 
 TEST_F(ExtendedSeriesTest, NewSeriesWriteWhatTheirClassesStartWithDifferently) {
   struct Case {

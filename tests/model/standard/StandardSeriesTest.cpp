@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "model/attributes/Pen.h"
-#include "model/catalogue/Registration.h"
 #include "model/chart/Chart.h"
 #include "model/standard/StandardSeries.h"
 #include "persist/Stream.h"
 #include "tests/model/PropertyText.h"
 #include "tests/model/RoundTrip.h"
+#include "tests/model/SeriesChartTest.h"
 
 namespace kel {
 namespace {
@@ -34,20 +34,7 @@ const std::string kHorizontalLists =
     "YValues.Name = 'Y'\n"
     "YValues.Order = loAscending\n";
 
-class StandardSeriesTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { RegisterModelClasses(); }
-
-  // A series of class T owned by and attached to the chart.
-  template <class T>
-  T* AddSeries() {
-    auto* series = new T(&FChart);
-    series->SetParentChart(&FChart);
-    return series;
-  }
-
-  TChart FChart{nullptr};
-};
+class StandardSeriesTest : public test::SeriesChartTest {};
 
 TEST_F(StandardSeriesTest, NewSeriesWriteWhatTheirClassesStartWithDifferently) {
   struct Case {
