@@ -1,6 +1,5 @@
 #include "model/catalogue/CatalogueRegistration.h"
 
-#include <ranges>
 #include <stdexcept>
 
 #include "model/catalogue/LosslessClass.h"
@@ -64,7 +63,9 @@ TCatalogueRegistration::TCatalogueRegistration() {
 }
 
 TCatalogueRegistration::~TCatalogueRegistration() {
-  for (const TEntered& entered : std::views::reverse(FEntered)) {
+  // Last entered, first removed.
+  for (auto it = FEntered.rbegin(); it != FEntered.rend(); ++it) {
+    const TEntered& entered = *it;
     switch (entered.Kind) {
       case TCatalogueKind::Series:
       case TCatalogueKind::Function:
