@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "model/chart/Chart.h"
+#include "model/series/ChartSeries.h"
 #include "persist/BinaryToText.h"
 #include "persist/Exceptions.h"
 #include "persist/PipeStream.h"
@@ -138,6 +139,18 @@ void WriteChartBinary(TCustomChart& chart, TStream& target, bool includeData) {
   writer.FlushBuffer();
 }
 
+// The number of points below which a chart's text is not worth a thread.
+constexpr int64_t kPointsWorthAThread = 20000;
+
+int64_t PointCount(TCustomChart& chart) {
+  int64_t points = 0;
+  for (int i = 0; i < chart.SeriesCount(); ++i) {
+    if (auto* series = dynamic_cast<TChartSeries*>(&chart.Series(i)->SeriesComponent()))
+      points += series->Count();
+  }
+  return points;
+}
+
 // Writes the binary form into a pipe on this thread while another thread
 // converts it to text into `output` as it comes. Returns whether the text
 // needs a byte order mark.
@@ -188,6 +201,12 @@ void WriteChartToStream(TCustomChart& chart, TStream& stream, bool includeData, 
 }
 
 void WriteChartTextStreamed(TCustomChart& chart, TStream& output, bool includeData) {
+  // A small chart's text is made in memory on this thread: starting the
+  // converting thread would cost more than converting it.
+  if (!includeData || PointCount(chart) < kPointsWorthAThread) {
+    WriteChartToStream(chart, output, includeData, true);
+    return;
+  }
   const int64_t start = output.Position();
   if (!WriteChartTextThroughPipe(chart, output, includeData, false)) return;
   if (output.Seek(start, TSeekOrigin::soBeginning) != start) throw EWriteError(kSWriteError);

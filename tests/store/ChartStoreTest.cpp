@@ -275,6 +275,7 @@ TEST_F(ChartStoreTest, TextFileHoldsTheTextFormWhole) {
       {"ASCII names", u"Series1", 3},
       {"a name outside ASCII", u"S\u00E9rie", 3},
       {"data over several pipe pieces", u"Series1", 300000},
+      {"a large chart with a name outside ASCII", u"S\u00E9rie", 30000},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
