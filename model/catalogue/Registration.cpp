@@ -14,17 +14,21 @@
 
 namespace kel {
 
+void RegisterModelAreaClasses() {
+  RegisterAttributeClasses();
+  RegisterAxisClasses();
+  RegisterChartClasses();
+  RegisterSeriesClasses();
+  RegisterStandardSeriesClasses();
+  RegisterFunctionClasses();
+  RegisterExtendedSeriesClasses();
+  RegisterToolClasses();
+}
+
 void RegisterModelClasses() {
   static std::once_flag registered;
   std::call_once(registered, [] {
-    RegisterAttributeClasses();
-    RegisterAxisClasses();
-    RegisterChartClasses();
-    RegisterSeriesClasses();
-    RegisterStandardSeriesClasses();
-    RegisterFunctionClasses();
-    RegisterExtendedSeriesClasses();
-    RegisterToolClasses();
+    RegisterModelAreaClasses();
     // The catalogue comes last: it takes the classes the areas registered as
     // they are. It stays until the process ends.
     static const TCatalogueRegistration catalogue;
