@@ -1,7 +1,5 @@
 #include "app/ApplicationFailure.h"
 
-#include <new>
-
 #include "platform/MessageText.h"
 #include "platform/Utf.h"
 
@@ -10,10 +8,8 @@ namespace kel {
 std::u16string FailureMessage(const std::exception_ptr& failure) {
   try {
     std::rethrow_exception(failure);
-  } catch (const std::bad_alloc&) {
-    return u"Out of memory";
   } catch (const std::exception& exception) {
-    return Utf8ToUtf16(EscapeControlCharacters(exception.what()));
+    return Utf8ToUtf16(EscapeControlCharacters(FailureText(exception)));
   } catch (...) {
     return u"Unknown failure";
   }

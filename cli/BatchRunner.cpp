@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/ProgressLine.h"
+#include "platform/MessageText.h"
 
 namespace kel {
 namespace {

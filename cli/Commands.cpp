@@ -13,6 +13,7 @@
 #include "cli/ProgressLine.h"
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
+#include "platform/MessageText.h"
 #include "platform/Processors.h"
 #include "store/AtomicFileStream.h"
 #include "store/ChartConversion.h"

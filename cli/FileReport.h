@@ -1,7 +1,6 @@
 // What one file of a batch came to, and the lines that tell the user.
 #pragma once
 
-#include <exception>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -16,10 +15,6 @@ struct FileReport {
 
   bool Failed() const { return failure.has_value() || (warningsFail && !warnings.empty()); }
 };
-
-// The message of a failure as the user reads it: the exception's message,
-// or "Out of memory" for a failed allocation.
-std::string FailureText(const std::exception& failure);
 
 // Prints the report of the file at `path`: one line "PATH: warning: MESSAGE"
 // per warning, then "PATH: MESSAGE" for the failure, control characters

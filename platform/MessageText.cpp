@@ -1,6 +1,7 @@
 #include "platform/MessageText.h"
 
 #include <cstdio>
+#include <new>
 
 namespace kel {
 
@@ -29,6 +30,11 @@ std::string EscapeControlCharacters(std::string_view text) {
     }
   }
   return escaped;
+}
+
+std::string FailureText(const std::exception& failure) {
+  if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) return "Out of memory";
+  return failure.what();
 }
 
 }  // namespace kel
