@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/Processors.h"
+
 namespace kel {
 namespace {
 
@@ -109,7 +111,7 @@ void ProduceInOrder(int count,
                     const std::function<void(int, std::u16string&)>& produce,
                     const std::function<void(std::u16string&)>& consume,
                     std::vector<std::u16string>& texts) {
-  const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+  const unsigned cores = ProcessorsAvailable();
   const int helpers = static_cast<int>(
       std::min({cores - 1, kMaxHelpers, static_cast<unsigned>(std::max(count - 1, 0))}));
   TOrderedProduction production(count, helpers + 1, produce, consume, texts);
