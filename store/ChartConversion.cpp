@@ -67,15 +67,17 @@ std::vector<ChartOutput> ChartOutputs(TCustomChart& chart,
                                       const ConversionOptions& options) {
   const bool includeData = options.includeData;
   std::vector<ChartOutput> outputs;
-  outputs.push_back({ChartOutputName(path, "txt"), [&chart, includeData](TStream& stream) {
-                       WriteChartTextStreamed(chart, stream, includeData);
-                     }});
+  outputs.push_back({{ChartOutputName(path, "txt"),
+                      [&chart, includeData](TStream& stream) {
+                        WriteChartTextStreamed(chart, stream, includeData);
+                      }},
+                     {}});
   if (chart.SeriesCount() > 0) {
     for (const TExportFormatInfo& info : RequestedExports(options)) {
-      outputs.push_back({ChartOutputName(path, std::string(info.Extension)),
-                         [&chart, format = info.Format](TStream& stream) {
-                           CreateConverterExport(chart, format)->SaveToStream(stream);
-                         },
+      outputs.push_back({{ChartOutputName(path, std::string(info.Extension)),
+                          [&chart, format = info.Format](TStream& stream) {
+                            CreateConverterExport(chart, format)->SaveToStream(stream);
+                          }},
                          [&chart, format = info.Format] {
                            CreateConverterExport(chart, format)->CheckExportable();
                          }});
@@ -110,7 +112,7 @@ ConversionWarnings ConvertChartFile(const std::string& path, const ConversionOpt
       if (!refused) refused = std::current_exception();
       continue;
     }
-    outputs.push_back({std::move(output.fileName), std::move(output.write)});
+    outputs.push_back(std::move(output));
   }
   WriteFilesAtomically(outputs);
   if (refused) std::rethrow_exception(refused);

@@ -9,6 +9,7 @@
 
 #include "persist/Exceptions.h"
 #include "persist/Stream.h"
+#include "store/AtomicFileStream.h"
 #include "store/export/ChartExports.h"
 
 namespace kel {
@@ -45,10 +46,9 @@ class EConversionWarnings : public Exception {
   ConversionWarnings FWarnings;
 };
 
-// One file a conversion writes: where it goes and what fills it.
-struct ChartOutput {
-  std::string fileName;
-  std::function<void(TStream&)> write;
+// One file a conversion writes: where it goes and what fills it, and
+// whether the chart fits it at all.
+struct ChartOutput : StreamReplacement {
   // Raises, before anything is written, when the chart does not fit this
   // document's format at all; none when it always does.
   std::function<void()> check;
