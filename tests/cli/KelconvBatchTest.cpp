@@ -13,28 +13,20 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/ShellRun.h"
 #include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {
 
-struct BatchRun {
-  int status = -1;
-  std::string err;
-};
+using BatchRun = test::ShellRun;
 
 class KelconvBatchTest : public ::testing::Test {
  protected:
   // Runs `kelconv ARGUMENTS` through the shell, so that ARGUMENTS may hold
   // redirections; standard output is dropped.
   BatchRun Kelconv(const std::string& arguments, const std::string& before = "") {
-    const std::string errors = folder / ".stderr";
-    const std::string command =
-        before + std::string(KEL_CLI_PATH) + " " + arguments + " >/dev/null 2>'" + errors + "'";
-    const int result = std::system(command.c_str());
-    BatchRun run{WIFEXITED(result) ? WEXITSTATUS(result) : -1, test::ReadFile(errors)};
-    std::remove(errors.c_str());
-    return run;
+    return test::RunShell(before + std::string(KEL_CLI_PATH) + " " + arguments, folder);
   }
 
   std::string Sample(const std::string& name) const {

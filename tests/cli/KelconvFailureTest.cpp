@@ -17,6 +17,7 @@
 #include "model/standard/LineSeries.h"
 #include "persist/Stream.h"
 #include "store/ChartStore.h"
+#include "tests/cli/ShellRun.h"
 #include "tests/cli/SmallChart.h"
 #include "tests/persist/HexBytes.h"
 #include "tests/platform/TempFolder.h"
@@ -26,10 +27,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct ShellOutcome {
-  int status = -1;
-  std::string err;
-};
+using ShellOutcome = test::ShellRun;
 
 std::string Bytes(const char* hex) {
   const std::vector<uint8_t> bytes = test::Hex(hex);
@@ -54,13 +52,11 @@ class KelconvFailureTest : public ::testing::Test {
   // Runs `script` with sh in the test's folder, $KELCONV naming the program.
   ShellOutcome Run(const std::string& script) {
     test::WriteFile(folder / ".script", script);
-    const std::string command =
-        "cd '" + folder.Path() + "' && KELCONV='" KEL_CLI_PATH "' sh .script >/dev/null 2>.stderr";
-    const int result = std::system(command.c_str());
-    ShellOutcome run{WIFEXITED(result) ? WEXITSTATUS(result) : -1,
-                     test::ReadFile(folder / ".stderr")};
+    const ShellOutcome run =
+        test::RunShell("cd " + test::ShellQuote(folder.Path()) +
+                           " && KELCONV=" + test::ShellQuote(KEL_CLI_PATH) + " sh .script",
+                       folder);
     std::remove((folder / ".script").c_str());
-    std::remove((folder / ".stderr").c_str());
     return run;
   }
 

@@ -2,11 +2,10 @@
 // form comes back unchanged, in text and in binary form, and without data no
 // series writes its values.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <string>
 
+#include "tests/cli/ShellRun.h"
 #include "tests/platform/TempFolder.h"
 
 namespace kel {
@@ -16,9 +15,7 @@ class KelconvSeriesTest : public ::testing::Test {
  protected:
   // Runs kelconv with arguments; returns its exit status.
   int Kelconv(const std::string& arguments) {
-    const std::string command = std::string(KEL_CLI_PATH) + " " + arguments + " >/dev/null 2>&1";
-    const int result = std::system(command.c_str());
-    return WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+    return test::RunShell(std::string(KEL_CLI_PATH) + " " + arguments, FFolder).status;
   }
 
   std::string Path(const std::string& name) const { return FFolder / name; }

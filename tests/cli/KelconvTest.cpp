@@ -2,45 +2,24 @@
 // status.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/cli/ShellRun.h"
 #include "tests/cli/SmallChart.h"
 #include "tests/platform/TempFolder.h"
 
 namespace kel {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& argument) {
-  std::string quoted = "'";
-  for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
+using Outcome = test::ShellRun;
 
 class KelconvTest : public ::testing::Test {
  protected:
   Outcome Kelconv(const std::vector<std::string>& arguments) {
-    std::string command = Quote(KEL_CLI_PATH);
-    for (const std::string& argument : arguments) command += " " + Quote(argument);
-    command += " >" + Quote(folder / ".stdout") + " 2>" + Quote(folder / ".stderr");
-    Outcome run;
-    const int result = std::system(command.c_str());
-    run.status = WIFEXITED(result) ? WEXITSTATUS(result) : -1;
-    run.out = test::ReadFile(folder / ".stdout");
-    run.err = test::ReadFile(folder / ".stderr");
-    std::remove((folder / ".stdout").c_str());
-    std::remove((folder / ".stderr").c_str());
-    return run;
+    return test::RunShell(test::KelconvCommand(arguments), folder);
   }
 
   test::TempFolder folder;

@@ -1,13 +1,12 @@
 // What kelconv reports of the entries a load leaves out: one warning line
 // each, a failure with --strict, and nothing written by check.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "tests/cli/ShellRun.h"
 #include "tests/platform/TempFolder.h"
 
 namespace kel {
@@ -31,19 +30,10 @@ const char* const kCleanChart = "object Chart1: TChart\r\n  Width = 300\r\nend\r
 
 class KelconvWarningsTest : public ::testing::Test {
  protected:
-  struct Run {
-    int status = -1;
-    std::string err;
-  };
+  using Run = test::ShellRun;
 
   Run Kelconv(const std::vector<std::string>& arguments) {
-    std::string command = std::string("'") + KEL_CLI_PATH + "'";
-    for (const std::string& argument : arguments) command += " '" + argument + "'";
-    command += " >/dev/null 2>'" + (folder / ".stderr") + "'";
-    const int result = std::system(command.c_str());
-    Run run{WIFEXITED(result) ? WEXITSTATUS(result) : -1, test::ReadFile(folder / ".stderr")};
-    std::filesystem::remove(folder / ".stderr");
-    return run;
+    return test::RunShell(test::KelconvCommand(arguments), folder);
   }
 
   // The warnings of the dropping chart at path, in reading order.
