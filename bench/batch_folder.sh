@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Converts a folder of small charts (every sample and test chart, in both its
 # binary and its text form, copied round until FILES files) with kelconv -j 1
-# and -j 2 in turns, five rounds; checks that both give the same outputs and
-# messages, and prints files per second (best of the rounds), the ratio of
-# the two bests and the median of the rounds' ratios (each round's two runs
-# meet about the same load of a shared machine), and the time per file with
-# one worker.
+# and -j 2 in turns, five rounds, the disk caught up before each run; checks
+# that both give the same outputs and messages, and prints files per second
+# (best of the rounds), the ratio of the two bests and the median of the
+# rounds' ratios (each round's two runs meet about the same load of a shared
+# machine), and the time per file with one worker.
 #
 # Usage: bench/batch_folder.sh KELCONV SCRATCH_FOLDER [FILES]
 set -euo pipefail
@@ -28,7 +28,13 @@ for ((i = 0; i < count; ++i)); do
   cp "$form" "$folder/charts/$(printf '%05d' "$i")_$(basename "$form")"
 done
 
-clear_outputs() { find "$folder/charts" \( -name '*.txt' -o -name '*.xml' \) -delete; }
+# The disk catches up after each clearing (sync), so that no run meets the
+# write-back of the run before it; with two processors busy that would fall
+# on -j 2 far more than on -j 1, which leaves one processor to the kernel.
+clear_outputs() {
+  find "$folder/charts" \( -name '*.txt' -o -name '*.xml' \) -delete
+  sync
+}
 # The outputs and messages of a run, to compare the two.
 fingerprint() { (cd "$folder/charts" && cat ./*.txt ./*.xml | md5sum) && md5sum <"$folder/errors"; }
 
