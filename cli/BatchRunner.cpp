@@ -41,7 +41,7 @@ class ReportSlots {
     bool wake = false;
     {
       std::lock_guard guard(FLock);
-      wake = ++FPut == FReports.size() || report.failure || !report.warnings.empty();
+      wake = ++FPut == FReports.size() || report.HasLines();
       FReports[index] = std::move(report);
     }
     if (wake) FReady.notify_one();
@@ -85,7 +85,7 @@ bool RunBatch(const std::vector<BatchItem>& items,
     progress.Draw(printed, failed);
     const std::optional<FileReport> report = slots.Take(printed, kPrinterRound);
     if (!report) continue;
-    if (report->failure || !report->warnings.empty()) {
+    if (report->HasLines()) {
       progress.Erase();
       PrintFileReport(errors, items[printed].path, *report);
     }

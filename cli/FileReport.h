@@ -14,6 +14,8 @@ struct FileReport {
   bool warningsFail = false;           // a warning fails the file (check, --strict)
 
   bool Failed() const { return failure.has_value() || (warningsFail && !warnings.empty()); }
+  // Whether the report has lines to print.
+  bool HasLines() const { return failure.has_value() || !warnings.empty(); }
 };
 
 // Prints the report of the file at `path`: one line "PATH: warning: MESSAGE"
